@@ -1,14 +1,5 @@
-// The ledger routines. Index meanings, per person:
-//   totals  0 line 4, 1 line 5/6, 2 line 7, 3..8 allowance remainders (8 = line 15),
-//           9 line 14, 10 line 17, 11 attachment item 4, 12 attachment item 6,
-//           13..18 severance lines 8..13, 19 attachment line 3, 20 attachment tax,
-//           21 attachment line 7, 22 attachment line 6, 23 line 18, 24 line 23,
-//           25 line 24, 26 line 26, 27 line 28
-//   entries 0..2 lines 1..3, 3 personal allowance, 4/5 children counts,
-//           6..9 lines 10..13 as entered, 10/11 children allowances, 12 donation,
-//           13..16 attachment items 1, 2, 3, 5, 17..21 attachment tax bands,
-//           22 attachment withholding, 23..27 tax bands of line 18, 28 credits
-//   common  0..3 years per employer, 4/5 joint attachment lines 6/7
+// The ledger routines: clearing, the totals routine, the longest service and
+// the amount-text check.
 #include "return_ledger.h"
 
 #include <algorithm>
@@ -34,34 +25,38 @@ void clearPerson(PersonFigures &person)
 
 void lineFour(PersonFigures &p)
 {
-    p.totals[0] = add(subtract(p.entries[0], p.entries[1]), p.entries[2]);
+    const auto &e = p.entries;
+    p.totals[total::line4] = add(subtract(e[entry::line1], e[entry::line2]), e[entry::line3]);
 }
 
 void linesFiveAndSeven(PersonFigures &p)
 {
     // Four tenths of an integer never ends in .5, so the rounding has no ties.
     // A negative line 4 gives a negative expense; only the upper cap applies.
-    p.totals[1] = std::min(multiply(p.totals[0], kExpenseRate), kExpenseCap);
-    p.totals[2] = subtract(p.totals[0], p.totals[1]);
+    auto &t = p.totals;
+    t[total::line5] = std::min(multiply(t[total::line4], kExpenseRate), kExpenseCap);
+    t[total::line7] = subtract(t[total::line4], t[total::line5]);
 }
 
 void lineFourteen(PersonFigures &p)
 {
     const auto &e = p.entries;
-    Currency sum = e[3];
-    sum = add(sum, std::min(e[6], kAllowanceItemLimit));
-    sum = add(sum, std::min(e[7], kAllowanceItemLimit));
-    sum = add(sum, std::min(e[8], kAllowanceItemLimit));
-    sum = add(sum, e[9]);
-    sum = add(sum, e[10]);
-    sum = add(sum, e[11]);
-    p.totals[9] = sum;
+    Currency sum = e[entry::personalAllowance];
+    sum = add(sum, std::min(e[entry::lifeInsurance], kAllowanceItemLimit));
+    sum = add(sum, std::min(e[entry::providentFund], kAllowanceItemLimit));
+    sum = add(sum, std::min(e[entry::housingLoanInterest], kAllowanceItemLimit));
+    sum = add(sum, e[entry::socialSecurity]);
+    sum = add(sum, e[entry::childrenFirstAllowance]);
+    sum = add(sum, e[entry::childrenSecondAllowance]);
+    p.totals[total::line14] = sum;
 }
 
 void attachmentItems(PersonFigures &p)
 {
-    p.totals[11] = add(add(p.entries[13], p.entries[14]), p.entries[15]);
-    p.totals[12] = add(p.totals[11], p.entries[16]);
+    const auto &e = p.entries;
+    auto &t = p.totals;
+    t[total::attachmentItem4] = add(add(e[entry::attachmentItem1], e[entry::attachmentItem2]), e[entry::attachmentItem3]);
+    t[total::attachmentItem6] = add(t[total::attachmentItem4], e[entry::attachmentItem5]);
 }
 
 } // namespace
@@ -90,8 +85,8 @@ void UpdateTotals(ReturnLedger &ledger, int which)
 
 void FindLongestService(ReturnLedger &ledger)
 {
-    const auto &c = ledger.common;
-    const Currency longest = std::max({c[0], c[1], c[2], c[3]});
+    const auto years = ledger.common.begin() + shared::yearsOfWork;
+    const Currency longest = *std::max_element(years, years + 4);
     ledger.longestService = static_cast<long double>(longest) / kUnitsPerBaht;
 }
 
