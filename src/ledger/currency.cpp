@@ -38,6 +38,11 @@ Currency multiply(Currency amount, long double factor)
     return roundHalfEven(static_cast<long double>(amount) * factor);
 }
 
+Currency multiplyCount(Currency count, Currency amountEach)
+{
+    return multiply(count, static_cast<long double>(amountEach / kUnitsPerBaht));
+}
+
 Currency add(Currency a, Currency b)
 {
     Currency sum = 0;

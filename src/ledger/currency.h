@@ -47,6 +47,11 @@ Currency roundHalfEven(long double value);
 // amount x factor in extended precision, rounded halves to even.
 Currency multiply(Currency amount, long double factor);
 
+// A count or a number of years (x 10000) times a whole-baht amount per one.
+// The product of the two integers is exact whenever it fits the 64-bit mantissa,
+// which every result that fits an amount does.
+Currency multiplyCount(Currency count, Currency amountEach);
+
 // Exact sums and differences; a result outside the 64-bit range throws
 // FloatingPointError instead of wrapping.
 Currency add(Currency a, Currency b);

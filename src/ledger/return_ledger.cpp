@@ -2,6 +2,8 @@
 // the amount-text check.
 #include "return_ledger.h"
 
+#include "tax_limits.h"
+
 #include <algorithm>
 
 namespace tax {
@@ -9,9 +11,6 @@ namespace tax {
 namespace {
 
 constexpr std::size_t kClearedPerTable = 50;
-constexpr Currency kExpenseCap = baht(60'000);
-constexpr long double kExpenseRate = 0.4L;
-constexpr Currency kAllowanceItemLimit = baht(10'000);
 
 void clearPerson(PersonFigures &person)
 {
