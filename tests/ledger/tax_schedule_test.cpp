@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tax {
 namespace {
 
@@ -55,28 +57,27 @@ struct Storage {
 
 class TaxStorage : public testing::TestWithParam<Storage> {};
 
+Bands bandsAt(const PersonFigures &p, std::size_t first)
+{
+    Bands b;
+    std::copy_n(p.entries.begin() + static_cast<std::ptrdiff_t>(first), kTaxBandCount, b.begin());
+    return b;
+}
+
 TEST_P(TaxStorage, keepsItsOwnBandsAndLeavesTheOtherComputationAndPersonAlone)
 {
     const Storage &s = GetParam();
     ReturnLedger ledger;
     for (PersonFigures *p : {&ledger.taxpayer, &ledger.spouse})
-        std::fill_n(p->entries.begin() + static_cast<std::ptrdiff_t>(s.ownBands), kTaxBandCount, 7);
-    std::fill_n(ledger.spouse.entries.begin() + static_cast<std::ptrdiff_t>(s.otherBands), kTaxBandCount, 9);
+        p->entries.fill(7); // stale bands of both computations
     ledger.spouse.totals[s.netIncome] = baht(350'000);
     ledger.taxpayer.totals[s.netIncome] = baht(2'000'000);
 
-    const TaxBands result = s.store(ledger, Person::spouse);
-
-    EXPECT_EQ(result.tax, baht(30'000));
+    EXPECT_EQ(s.store(ledger, Person::spouse).tax, baht(30'000));
     EXPECT_EQ(ledger.spouse.totals[s.tax], baht(30'000));
-    const Bands stored{ledger.spouse.entries[s.ownBands], ledger.spouse.entries[s.ownBands + 1],
-                       ledger.spouse.entries[s.ownBands + 2], ledger.spouse.entries[s.ownBands + 3],
-                       ledger.spouse.entries[s.ownBands + 4]};
-    EXPECT_EQ(stored, (Bands{baht(5'000), baht(25'000), 0, 0, 0})) << "stale bands are cleared first";
-    for (std::size_t i = 0; i < kTaxBandCount; ++i) {
-        EXPECT_EQ(ledger.spouse.entries[s.otherBands + i], 9) << "the other computation's band " << i;
-        EXPECT_EQ(ledger.taxpayer.entries[s.ownBands + i], 7) << "the taxpayer's band " << i;
-    }
+    EXPECT_EQ(bandsAt(ledger.spouse, s.ownBands), (Bands{baht(5'000), baht(25'000), 0, 0, 0}));
+    EXPECT_EQ(bandsAt(ledger.spouse, s.otherBands), (Bands{7, 7, 7, 7, 7}));
+    EXPECT_EQ(bandsAt(ledger.taxpayer, s.ownBands), (Bands{7, 7, 7, 7, 7}));
     EXPECT_EQ(ledger.taxpayer.totals[s.tax], 0);
 }
 
