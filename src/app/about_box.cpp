@@ -1,0 +1,38 @@
+// Building of the about box.
+#include "about_box.h"
+
+#include "artwork.h"
+#include "fonts.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+Tabout::Tabout(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                  | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName("about");
+    setWindowTitle(QStringLiteral("เกี่ยวกับผู้เขียน"));
+    setFont(ui::dialogFont());
+    // The outer size is 335 x 167 with a single border and a title bar.
+    const QSize client(327, 140);
+    setFixedSize(client);
+    move(230, 211);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(QRect(QPoint(0, 0), client));
+    Image1->setScaledContents(true);
+    Image1->setPixmap(aboutPicture(client));
+
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"), this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setGeometry(264 - 8, 112 - 4, 67, 25);
+    connect(BitBtn1, &QPushButton::clicked, this, &Tabout::BitBtn1Click);
+}
+
+void Tabout::BitBtn1Click()
+{
+    hide();
+}

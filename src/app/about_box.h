@@ -1,0 +1,19 @@
+// The about box: the program's picture and a close button. It is created at
+// start-up, shown without being modal and only ever hidden.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+class Tabout : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tabout(QWidget *parent = nullptr);
+
+    QLabel *Image1;
+    QPushButton *BitBtn1;
+
+    void BitBtn1Click();
+};

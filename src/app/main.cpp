@@ -1,0 +1,10 @@
+// Program entry.
+#include "program.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    return runProgram(app);
+}

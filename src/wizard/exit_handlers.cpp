@@ -1,0 +1,154 @@
+// The exit-handler mechanism: QApplication::focusChanged with a same-window
+// guard and a re-entry guard, plus Enter for default buttons.
+#include "exit_handlers.h"
+
+#include "messages.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
+
+namespace ui {
+
+ExitHandlers::ExitHandlers(QWidget *window)
+    : m_window(window)
+{
+    connect(qApp, &QApplication::focusChanged, this, &ExitHandlers::focusChanged);
+    qApp->installEventFilter(this);
+}
+
+ExitHandlers::~ExitHandlers()
+{
+    qApp->removeEventFilter(this);
+}
+
+void ExitHandlers::setHandler(QWidget *control, Handler handler)
+{
+    m_handlers[control] = std::move(handler);
+    connect(control, &QObject::destroyed, this, [this, control] { m_handlers.erase(control); });
+}
+
+void ExitHandlers::setDefaultButton(QWidget *area, QAbstractButton *button)
+{
+    m_defaults.emplace_back(area, button);
+}
+
+QAbstractButton *ExitHandlers::defaultButtonFor(QWidget *control) const
+{
+    // The innermost area that holds the control decides.
+    for (QWidget *w = control; w; w = w->parentWidget()) {
+        for (const auto &[area, button] : m_defaults) {
+            if (area == w)
+                return button;
+        }
+        if (w == m_window)
+            break;
+    }
+    return nullptr;
+}
+
+void ExitHandlers::refuse(QWidget *control)
+{
+    m_refused = true;
+    control->setFocus(Qt::OtherFocusReason);
+}
+
+bool ExitHandlers::takeFocus(QWidget *target)
+{
+    target->setFocus(Qt::MouseFocusReason);
+    return QApplication::focusWidget() == target;
+}
+
+void ExitHandlers::focusChanged(QWidget *, QWidget *now)
+{
+    // Focus that goes to a message box, a menu or another window (or nowhere)
+    // is not a move between controls of this window.
+    if (!now || now->window() != m_window)
+        return;
+    QWidget *previous = m_last;
+    m_last = now;
+    if (m_running || !previous || previous == now)
+        return;
+    if (previous == m_alreadyLeft) {
+        m_alreadyLeft = nullptr;
+        return;
+    }
+    if (runExit(previous, now) != Outcome::accepted) {
+        // A click that moved the focus is delivered right after this; it must not
+        // press or tick the control the user could not reach.
+        m_swallowPressOn = now;
+        QTimer::singleShot(0, this, [this] { m_swallowPressOn = nullptr; });
+    }
+}
+
+ExitHandlers::Outcome ExitHandlers::runExit(QWidget *leaving, QWidget *receiving)
+{
+    const auto it = m_handlers.find(leaving);
+    if (it == m_handlers.end())
+        return Outcome::accepted;
+    const Handler handler = it->second; // the handler may replace itself while running
+    m_running = true;
+    m_refused = false;
+    const bool finished = runGuarded(m_window, [&] { handler(receiving); });
+    m_running = false;
+    // Where the handler left the focus, even if a message box has not yet given
+    // the window the keyboard back.
+    m_last = m_window->focusWidget();
+    if (!finished)
+        return Outcome::failed;
+    return m_refused ? Outcome::refused : Outcome::accepted;
+}
+
+bool ExitHandlers::enterPressed(QWidget *focus)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(focus)) {
+        if (!button->isCheckable()) {
+            // Enter on a focused push button presses that button.
+            button->click();
+            return true;
+        }
+    }
+    QAbstractButton *button = defaultButtonFor(focus);
+    if (!button || !button->isVisible() || !button->isEnabled())
+        return false;
+    // Qt does not move the focus on Enter, so the field's handler runs here,
+    // before the button acts, as if the focus went to the button.
+    if (runExit(focus, button) != Outcome::accepted)
+        return true;
+    if (QApplication::focusWidget() != focus)
+        return true; // the handler sent the focus on to where the step continues
+    m_alreadyLeft = focus;
+    button->click();
+    m_alreadyLeft = nullptr;
+    return true;
+}
+
+bool ExitHandlers::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (m_swallowPressOn && watched == m_swallowPressOn.data())
+            return true;
+        break;
+    case QEvent::KeyPress: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            break;
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || m_running)
+            break;
+        auto *focus = qobject_cast<QWidget *>(watched);
+        if (!focus || focus != QApplication::focusWidget() || focus->window() != m_window)
+            break;
+        return enterPressed(focus);
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace ui
+

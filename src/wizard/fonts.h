@@ -1,0 +1,19 @@
+// The program's fonts. The forms were drawn for Windows fonts that do not exist
+// on Linux; they are mapped to Thai fonts of the TLWG collection.
+#pragma once
+
+#include <QFont>
+
+namespace ui {
+
+// Maps "MS Sans Serif", "BrowalliaUPC" and "EucrosiaUPC" to Loma, Garuda and
+// Kinnari and makes the dialog font the application's font. Call once at start-up.
+void installFontSubstitutions();
+
+// The font a form names, sized so that Thai text with its marks above and below
+// fits the heights the forms were drawn with. `designHeight` is the height in
+// pixels that the form gives.
+QFont dialogFont(int designHeight = 11, bool bold = false); // MS Sans Serif
+QFont displayFont(int designHeight, bool bold = false);     // BrowalliaUPC
+
+} // namespace ui

@@ -1,0 +1,53 @@
+// Message boxes and the default error report.
+#include "messages.h"
+
+#include "currency.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace ui {
+
+namespace {
+
+void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
+{
+    QMessageBox box(icon, messageCaption(), text, QMessageBox::Ok, parent);
+    box.setObjectName(icon == QMessageBox::Critical ? "errorReport" : "message");
+    box.exec();
+    // Give the window the keyboard back, so that the focus returns to its control.
+    if (parent)
+        parent->window()->activateWindow();
+}
+
+} // namespace
+
+QString messageCaption()
+{
+    return QStringLiteral("บริการคำนวณ VARO. 91");
+}
+
+void showMessage(QWidget *parent, const QString &text)
+{
+    showBox(parent, QMessageBox::NoIcon, text);
+}
+
+void reportError(QWidget *parent, const QString &text)
+{
+    showBox(parent, QMessageBox::Critical, text);
+}
+
+bool runGuarded(QWidget *parent, const std::function<void()> &handler)
+{
+    try {
+        handler();
+        return true;
+    } catch (const tax::AmountError &error) {
+        reportError(parent, QString::fromStdString(error.what()));
+    } catch (const std::exception &error) {
+        reportError(parent, QString::fromStdString(error.what()));
+    }
+    return false;
+}
+
+} // namespace ui

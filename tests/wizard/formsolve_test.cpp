@@ -1,0 +1,209 @@
+// The wizard frame: creation, stacking of the areas, hidden tabs, the page
+// change by the user and the popup menu.
+#include "bevel_panel.h"
+#include "formsolve.h"
+#include "personal_data_area.h"
+#include "run_ledger.h"
+#include "window_driver.h"
+
+#include "fonts.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<TFormsolve> openWizard(QLabel *counter = nullptr, QWidget *about = nullptr)
+{
+    auto wizard = std::make_unique<TFormsolve>(counter, about);
+    return wizard;
+}
+
+QStringList visibleTabs(const TFormsolve &w)
+{
+    QStringList captions;
+    for (int i = 0; i < w.solve->count(); ++i) {
+        if (w.solve->isTabVisible(i))
+            captions << w.solve->tabText(i);
+    }
+    return captions;
+}
+
+bool insideCoveredArea(TFormsolve &w, QWidget *control)
+{
+    for (QWidget *area : std::initializer_list<QWidget *>{w.first, w.solve, w.compute1}) {
+        if (area != w.areas().front() && area->isAncestorOf(control))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class FormsolveTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::installFontSubstitutions(); }
+
+    void newWizardStartsOnThePersonalDataAreaWithAClearLedger()
+    {
+        runLedger().taxpayer.totals[tax::total::line4] = 123;
+        runLedger().spouse.entries[tax::entry::line1] = 456;
+        runLedger().common[0] = 7;
+        runLedger().badChar = 1;
+        QLabel counter("41");
+        auto w = openWizard(&counter);
+        QCOMPARE(counter.text(), QString("42"));
+        QCOMPARE(w->areas().front(), static_cast<QWidget *>(w->first));
+        QVERIFY(w->first->isEnabled());
+        QVERIFY(!w->solve->isEnabled());
+        QVERIFY(!w->compute1->isEnabled());
+        QCOMPARE(runLedger().taxpayer.totals[tax::total::line4], 0);
+        QCOMPARE(runLedger().spouse.entries[tax::entry::line1], 0);
+        QCOMPARE(runLedger().common[0], 0);
+        QCOMPARE(runLedger().badChar, 0);
+        QCOMPARE(w->solve->currentWidget(), w->TabSheet1);
+        QCOMPARE(visibleTabs(*w), QStringList{"เงินได้พึงประเมิน"});
+        QCOMPARE(w->windowTitle(), QString("บริการคำนวณ VARO. 91"));
+        QVERIFY(w->windowState() & Qt::WindowMaximized);
+    }
+
+    void tabCaptionsAreSetAtCreation()
+    {
+        auto w = openWizard();
+        const QStringList expected{"เงินได้พึงประเมิน", "ค่าใช้จ่าย", "ค่าลดหย่อน", "ใบแนบ",
+                                   "การคำนวณภาษี", "คำร้องขอคืนเงินภาษี"};
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(w->solve->tabText(i), expected[i]);
+            QCOMPARE(w->solve->widget(i)->objectName(), QString("TabSheet%1").arg(i + 1));
+        }
+    }
+
+    void ok1LeavesThePersonalDataAreaForTheIncomePage()
+    {
+        auto w = openWizard();
+        QVERIFY(drive::showAndActivate(w.get()));
+        w->first->ok1->click();
+        QCOMPARE(w->areas().front(), static_cast<QWidget *>(w->solve));
+        QVERIFY(!w->first->isEnabled());
+        QVERIFY(!w->compute1->isEnabled());
+        QCOMPARE(visibleTabs(*w), QStringList{"เงินได้พึงประเมิน"});
+        QCOMPARE(drive::focus(), w->TabSheet1);
+        for (int i = 1; i < 6; ++i)
+            QVERIFY2(!w->solve->isTabEnabled(i), "a hidden tab cannot be turned to");
+    }
+
+    void tabNeverReachesACoveredArea_data()
+    {
+        QTest::addColumn<bool>("leavePersonalData");
+        QTest::newRow("personal data in front") << false;
+        QTest::newRow("pages in front") << true;
+    }
+
+    void tabNeverReachesACoveredArea()
+    {
+        QFETCH(bool, leavePersonalData);
+        auto w = openWizard();
+        // Fields on the pages and the panel, as the pages will have them.
+        new QLineEdit(w->TabSheet1);
+        new QLineEdit(w->compute1);
+        auto *inFirst = new QLineEdit(w->first);
+        inFirst->setGeometry(20, 40, 100, 22);
+        QVERIFY(drive::showAndActivate(w.get()));
+        if (leavePersonalData)
+            w->first->ok1->click();
+        else
+            inFirst->setFocus();
+        for (int i = 0; i < 40; ++i) {
+            QVERIFY(drive::focus());
+            QVERIFY2(!insideCoveredArea(*w, drive::focus()), qPrintable(drive::focusName()));
+            drive::tab();
+        }
+    }
+
+    void enterInThePersonalDataAreaPressesOk1()
+    {
+        auto w = openWizard();
+        auto *field = new QLineEdit(w->first);
+        QVERIFY(drive::showAndActivate(w.get()));
+        field->setFocus();
+        drive::enter();
+        QCOMPARE(w->areas().front(), static_cast<QWidget *>(w->solve));
+    }
+
+    void clickingAVisibleTabFocusesThePagesFirstControl()
+    {
+        auto w = openWizard();
+        auto *ch1m = new QLineEdit(w->TabSheet1);
+        ch1m->setObjectName("ch1m");
+        auto *p1 = new QPushButton("p1", w->TabSheet2);
+        p1->setObjectName("p1");
+        QVERIFY(drive::showAndActivate(w.get()));
+        w->first->ok1->click();
+        w->openPage(w->TabSheet2);
+        p1->setFocus();
+        QCOMPARE(visibleTabs(*w).size(), 2);
+        QTabBar *bar = w->solve->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+        QCOMPARE(w->solve->currentWidget(), w->TabSheet1);
+        QCOMPARE(drive::focus(), ch1m);
+    }
+
+    void aFieldThatRefusesKeepsThePage()
+    {
+        auto w = openWizard();
+        auto *field = new QLineEdit(w->TabSheet2);
+        int runs = 0;
+        w->onExit(field, [&](QWidget *) {
+            ++runs;
+            w->exits().refuse(field);
+        });
+        QVERIFY(drive::showAndActivate(w.get()));
+        w->first->ok1->click();
+        w->openPage(w->TabSheet2);
+        field->setFocus();
+        QTabBar *bar = w->solve->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+        QCOMPARE(runs, 1);
+        QCOMPARE(w->solve->currentWidget(), w->TabSheet2);
+        QCOMPARE(drive::focus(), field);
+    }
+
+    void openingAPageByCodeRunsNoPageChangeHandler()
+    {
+        auto w = openWizard();
+        auto *p1 = new QPushButton("p1", w->TabSheet2);
+        p1->setObjectName("p1");
+        auto *elsewhere = new QLineEdit(w->TabSheet1);
+        QVERIFY(drive::showAndActivate(w.get()));
+        w->first->ok1->click();
+        elsewhere->setFocus();
+        w->openPage(w->TabSheet2);
+        QVERIFY(drive::focus() != p1);
+    }
+
+    void closeItemClosesTheWindowAndAboutShowsTheAboutBox()
+    {
+        QWidget about;
+        auto w = openWizard(nullptr, &about);
+        QVERIFY(drive::showAndActivate(w.get()));
+        w->About1->trigger();
+        QVERIFY(about.isVisible());
+        QVERIFY(w->isVisible());
+        w->Close1->trigger();
+        QVERIFY(!w->isVisible());
+        QCOMPARE(w->PopupMenu1->actions().size(), 3);
+        QCOMPARE(w->N1->text(), QString("กรณีผู้ใช้เป็นชาวต่างชาติ"));
+    }
+};
+
+QTEST_MAIN(FormsolveTest)
+#include "formsolve_test.moc"
