@@ -31,6 +31,7 @@ void drawForm(QPainter &p)
     p.drawText(QRectF(0, 0, 210, 36), Qt::AlignCenter, QStringLiteral("VARO. 91"));
 
     p.setFont(ui::dialogFont(8));
+    p.setBrush(Qt::white);
     for (int row = 0; row < 11; ++row) {
         const qreal y = 52 + row * 19;
         p.setPen(QColor(90, 100, 120));

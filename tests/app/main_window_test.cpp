@@ -1,0 +1,172 @@
+// The main window: the usage counter panel, its keys and clicks, the modal
+// wizard it opens, the about box, and that closed wizards are released.
+#include "about_box.h"
+#include "fonts.h"
+#include "formsolve.h"
+#include "main_window.h"
+#include "window_driver.h"
+
+#include "bevel_panel.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+
+TFormsolve *openWizard(TFmain &main)
+{
+    QTest::mouseClick(main.BitBtn2, Qt::LeftButton);
+    return main.findChild<TFormsolve *>("Formsolve");
+}
+
+void closeWizard(TFormsolve *wizard)
+{
+    wizard->Close1->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void clickThroughWindow(QWidget *button)
+{
+    const QPoint inWindow = button->mapTo(button->window(), button->rect().center());
+    QTest::mouseClick(button->window()->windowHandle(), Qt::LeftButton, {}, inWindow);
+}
+
+// Resident memory in kB.
+long residentKb()
+{
+    QFile statm("/proc/self/statm");
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLong() * 4 : -1;
+}
+
+constexpr bool kSanitized =
+#if defined(__SANITIZE_ADDRESS__)
+    true;
+#else
+    false;
+#endif
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::installFontSubstitutions(); }
+
+    void f9BeforeAnyUseShowsZero()
+    {
+        TFmain main;
+        QVERIFY(drive::showAndActivate(&main));
+        QVERIFY(!main.Panel1->isVisible());
+        QTest::keyClick(&main, Qt::Key_F9);
+        QVERIFY(main.Panel1->isVisible());
+        QCOMPARE(main.Lcount->text(), QString("0"));
+        QCOMPARE(drive::focus(), main.Button1);
+        QVERIFY2(!main.BitBtn2->isEnabled(), "the covered buttons cannot be reached");
+    }
+
+    void eachStartCountsOneUse()
+    {
+        TFmain main;
+        QVERIFY(drive::showAndActivate(&main));
+        for (int i = 0; i < 3; ++i) {
+            TFormsolve *wizard = openWizard(main);
+            QVERIFY(wizard);
+            QVERIFY(wizard->isVisible());
+            closeWizard(wizard);
+            QVERIFY(drive::showAndActivate(&main));
+        }
+        QTest::keyClick(&main, Qt::Key_F9);
+        QCOMPARE(main.Lcount->text(), QString("3"));
+    }
+
+    void f10ClosesTheProgramAlsoWhileThePanelIsShown()
+    {
+        TFmain main;
+        QSignalSpy closed(&main, &TFmain::closed);
+        QVERIFY(drive::showAndActivate(&main));
+        QTest::keyClick(&main, Qt::Key_F9);
+        QTest::keyClick(drive::focus(), Qt::Key_F10);
+        QCOMPARE(closed.count(), 1);
+        QVERIFY(!main.isVisible());
+    }
+
+    void thePanelHidesOnAClickOrAKey_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("click on the count") << "Lcount";
+        QTest::newRow("click on the title") << "Label1";
+        QTest::newRow("click on the inner panel") << "Panel4";
+        QTest::newRow("back button") << "Button1";
+        QTest::newRow("character key on the back button") << "key";
+    }
+
+    void thePanelHidesOnAClickOrAKey()
+    {
+        QFETCH(QString, how);
+        TFmain main;
+        QVERIFY(drive::showAndActivate(&main));
+        main.N1->trigger();
+        if (how == "key")
+            QTest::keyClick(main.Button1, Qt::Key_A);
+        else
+            QTest::mouseClick(main.findChild<QWidget *>(how), Qt::LeftButton);
+        QVERIFY(!main.Panel1->isVisible());
+        QVERIFY(main.BitBtn2->isEnabled());
+        if (how == "key" || how == "Button1")
+            QCOMPARE(drive::focus(), main.BitBtn2);
+    }
+
+    void theWizardBlocksTheMainWindowButNotTheAboutBox()
+    {
+        Tabout about;
+        TFmain main(&about);
+        QVERIFY(drive::showAndActivate(&main));
+        TFormsolve *wizard = openWizard(main);
+        QVERIFY(drive::showAndActivate(wizard));
+        QCOMPARE(wizard->windowModality(), Qt::WindowModal);
+        QCOMPARE(main.Lcount->text(), QString("1"));
+        // Clicks through the window system, where modality applies.
+        clickThroughWindow(main.BitBtn2);
+        QCOMPARE(main.findChildren<TFormsolve *>().size(), 1);
+        QCOMPARE(main.Lcount->text(), QString("1"));
+
+        wizard->About1->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QVERIFY(about.isVisible());
+        clickThroughWindow(about.BitBtn1);
+        QVERIFY(!about.isVisible());
+        QVERIFY(wizard->isVisible());
+        closeWizard(wizard);
+    }
+
+    void closedWizardsAreReleased()
+    {
+        TFmain main;
+        QVERIFY(drive::showAndActivate(&main));
+        closeWizard(openWizard(main));
+        const long afterOne = residentKb();
+        for (int i = 0; i < 50; ++i) {
+            TFormsolve *wizard = openWizard(main);
+            QVERIFY(wizard);
+            QVERIFY(drive::showAndActivate(wizard));
+            closeWizard(wizard);
+        }
+        QCOMPARE(TFormsolve::instanceCount(), 0);
+        QCOMPARE(main.Lcount->text(), QString("51"));
+        const long afterFifty = residentKb();
+        qInfo("resident memory after 1 wizard: %ld kB, after 51: %ld kB", afterOne, afterFifty);
+        if (!kSanitized) // the address sanitizer keeps freed memory in quarantine
+            QVERIFY2(afterFifty - afterOne < 4096, "memory grows with each wizard");
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
