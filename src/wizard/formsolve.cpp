@@ -1,10 +1,14 @@
 // The wizard frame: creation, menus, stacking of the areas and page changes.
 #include "formsolve.h"
 
-#include "bevel_panel.h"
+#include "allowances_page.h"
+#include "attachment_page.h"
+#include "expenses_page.h"
+#include "income_page.h"
 #include "messages.h"
 #include "personal_data_area.h"
 #include "run_ledger.h"
+#include "severance_panel.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -105,20 +109,22 @@ void TFormsolve::buildAreas()
     solve->setObjectName("solve");
     solve->setGeometry(0, 0, 793, 577);
     solve->tabBar()->setExpanding(false);
-    std::array<QWidget **, 6> sheets{&TabSheet1, &TabSheet2, &TabSheet3, &TabSheet4, &TabSheet5, &TabSheet6};
-    for (std::size_t i = 0; i < kPages.size(); ++i) {
-        auto *page = new QWidget;
-        page->setObjectName(kPages[i].name);
+    TabSheet1 = new IncomePage(*this);
+    TabSheet2 = new ExpensesPage(*this);
+    TabSheet3 = new AllowancesPage(*this);
+    TabSheet4 = new AttachmentPage(*this);
+    TabSheet5 = new QWidget;
+    TabSheet5->setObjectName(kPages[4].name);
+    TabSheet6 = new QWidget;
+    TabSheet6->setObjectName(kPages[5].name);
+    for (QWidget *page : std::initializer_list<QWidget *>{TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5, TabSheet6})
         solve->addTab(page, QString());
-        *sheets[i] = page;
-    }
     connect(solve, &QTabWidget::currentChanged, this, &TFormsolve::pageChanged);
     solve->tabBar()->installEventFilter(this);
     solve->installEventFilter(this);
 
-    compute1 = new ui::BevelPanel(sheet);
-    compute1->setObjectName("compute1");
-    compute1->setBevels(ui::BevelPanel::Bevel::raised, ui::BevelPanel::Bevel::raised, 3);
+    compute1 = new SeverancePanel(*this);
+    compute1->setParent(sheet);
     compute1->setGeometry(40, 48, 737, 401);
 
     m_areas.add(first);

@@ -20,8 +20,12 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QTabWidget;
+class AllowancesPage;
+class AttachmentPage;
+class ExpensesPage;
+class IncomePage;
 class PersonalDataArea;
-namespace ui { class BevelPanel; }
+class SeverancePanel;
 
 class TFormsolve : public QWidget {
     Q_OBJECT
@@ -41,13 +45,13 @@ public:
     QAction *About1;
     PersonalDataArea *first;
     QTabWidget *solve;
-    QWidget *TabSheet1;
-    QWidget *TabSheet2;
-    QWidget *TabSheet3;
-    QWidget *TabSheet4;
+    IncomePage *TabSheet1;
+    ExpensesPage *TabSheet2;
+    AllowancesPage *TabSheet3;
+    AttachmentPage *TabSheet4;
     QWidget *TabSheet5;
     QWidget *TabSheet6;
-    ui::BevelPanel *compute1;
+    SeverancePanel *compute1;
 
     void FormCreate();
     void solveChange();

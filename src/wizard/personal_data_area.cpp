@@ -2,6 +2,7 @@
 #include "personal_data_area.h"
 
 #include "formsolve.h"
+#include "income_page.h"
 
 #include <QPushButton>
 #include <QStyle>

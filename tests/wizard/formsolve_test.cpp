@@ -1,7 +1,12 @@
 // The wizard frame: creation, stacking of the areas, hidden tabs, the page
 // change by the user and the popup menu.
 #include "bevel_panel.h"
+#include "allowances_page.h"
+#include "attachment_page.h"
+#include "expenses_page.h"
 #include "formsolve.h"
+#include "income_page.h"
+#include "severance_panel.h"
 #include "personal_data_area.h"
 #include "run_ledger.h"
 #include "window_driver.h"

@@ -1,0 +1,23 @@
+// Conversions between Qt strings and amounts.
+#include "money_text.h"
+
+#include "amount_text.h"
+
+namespace ui {
+
+tax::Currency amountOf(const QString &text)
+{
+    return tax::parseAmount(text.toStdString());
+}
+
+QString moneyText(tax::Currency amount)
+{
+    return QString::fromStdString(tax::formatMoney(amount));
+}
+
+std::u32string codePoints(const QString &text)
+{
+    return text.toStdU32String();
+}
+
+} // namespace ui
