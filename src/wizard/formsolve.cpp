@@ -229,6 +229,7 @@ void TFormsolve::solveChange()
 
 void TFormsolve::N1Click()
 {
+    first->N1Click();
 }
 
 void TFormsolve::Close1Click()

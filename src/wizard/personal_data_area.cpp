@@ -34,3 +34,7 @@ void PersonalDataArea::ok1Click()
     m_form.TabSheet1->setFocus();
     m_form.hideLaterTabs();
 }
+
+void PersonalDataArea::N1Click()
+{
+}

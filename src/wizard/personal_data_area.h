@@ -19,6 +19,8 @@ public:
     QPushButton *ok1;
 
     void ok1Click();
+    // The popup item for a foreign user: placeholder identity numbers.
+    void N1Click();
 
 private:
     TFormsolve &m_form;
