@@ -9,6 +9,8 @@ namespace ui {
 
 void AreaStack::add(QWidget *area)
 {
+    // An area hides what lies under it only if it paints its whole rectangle.
+    area->setAutoFillBackground(true);
     m_bottomToTop.emplace_back(area);
     restack();
 }
