@@ -41,6 +41,14 @@ QStringList visibleTabs(const TFormsolve &w)
     return captions;
 }
 
+// Fills the identity numbers that the personal data area checks, so that the
+// field holding the focus lets it go, and presses the area's next button.
+void leavePersonalData(TFormsolve &w)
+{
+    w.N1Click();
+    w.first->ok1->click();
+}
+
 bool insideCoveredArea(TFormsolve &w, QWidget *control)
 {
     for (QWidget *area : std::initializer_list<QWidget *>{w.first, w.solve, w.compute1}) {
@@ -96,7 +104,7 @@ private slots:
     {
         auto w = openWizard();
         QVERIFY(drive::showAndActivate(w.get()));
-        w->first->ok1->click();
+        leavePersonalData(*w);
         QCOMPARE(w->areas().front(), static_cast<QWidget *>(w->solve));
         QVERIFY(!w->first->isEnabled());
         QVERIFY(!w->compute1->isEnabled());
@@ -117,16 +125,11 @@ private slots:
     {
         QFETCH(bool, leavePersonalData);
         auto w = openWizard();
-        // Fields on the pages and the panel, as the pages will have them.
-        new QLineEdit(w->TabSheet1);
-        new QLineEdit(w->compute1);
-        auto *inFirst = new QLineEdit(w->first);
-        inFirst->setGeometry(20, 40, 100, 22);
         QVERIFY(drive::showAndActivate(w.get()));
         if (leavePersonalData)
-            w->first->ok1->click();
+            ::leavePersonalData(*w);
         else
-            inFirst->setFocus();
+            w->N1Click();
         for (int i = 0; i < 40; ++i) {
             QVERIFY(drive::focus());
             QVERIFY2(!insideCoveredArea(*w, drive::focus()), qPrintable(drive::focusName()));
@@ -137,9 +140,9 @@ private slots:
     void enterInThePersonalDataAreaPressesOk1()
     {
         auto w = openWizard();
-        auto *field = new QLineEdit(w->first);
         QVERIFY(drive::showAndActivate(w.get()));
-        field->setFocus();
+        w->N1Click();
+        w->first->surname1->setFocus();
         drive::enter();
         QCOMPARE(w->areas().front(), static_cast<QWidget *>(w->solve));
     }
@@ -152,7 +155,7 @@ private slots:
         auto *p1 = new QPushButton("p1", w->TabSheet2);
         p1->setObjectName("p1");
         QVERIFY(drive::showAndActivate(w.get()));
-        w->first->ok1->click();
+        leavePersonalData(*w);
         w->openPage(w->TabSheet2);
         p1->setFocus();
         QCOMPARE(visibleTabs(*w).size(), 2);
@@ -172,7 +175,7 @@ private slots:
             w->exits().refuse(field);
         });
         QVERIFY(drive::showAndActivate(w.get()));
-        w->first->ok1->click();
+        leavePersonalData(*w);
         w->openPage(w->TabSheet2);
         field->setFocus();
         QTabBar *bar = w->solve->tabBar();
@@ -189,7 +192,7 @@ private slots:
         p1->setObjectName("p1");
         auto *elsewhere = new QLineEdit(w->TabSheet1);
         QVERIFY(drive::showAndActivate(w.get()));
-        w->first->ok1->click();
+        leavePersonalData(*w);
         elsewhere->setFocus();
         w->openPage(w->TabSheet2);
         QVERIFY(drive::focus() != p1);
