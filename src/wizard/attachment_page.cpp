@@ -1,20 +1,416 @@
-// Building and handlers of the attachment page.
+// Building and handlers of the attachment page. The employer rows and the
+// amount rows are built from tables; the cover Panel81 lies under the entry
+// fields until the answer "ไม่" brings it in front of them.
 #include "attachment_page.h"
 
+#include "bevel_panel.h"
+#include "fonts.h"
 #include "formsolve.h"
+#include "money_text.h"
+#include "severance_panel.h"
+#include "sheet_controls.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+
+using P = AttachmentPage;
+template <typename Control>
+using PageMember = ui::Named<AttachmentPage, Control>;
+using Handler = void (AttachmentPage::*)();
+
+// The page (789 x 542 inside the page control): the heading, the entry
+// fields that the cover hides, and the next button below them.
+constexpr QRect kFieldsArea(0, 46, 789, 458);
+constexpr QRect kNextButton(661, 510, 120, 28);
+
+// Columns of the amount rows: captions, the taxpayer's amount and "บาท", the
+// spouse's amount and "บาท".
+constexpr int kCaptionX = 8;
+constexpr int kCaptionWidth = 474;
+constexpr int kAmountWidth = 112;
+constexpr int kBahtWidth = 28;
+constexpr std::array<int, 2> kAmountX{486, 640};
+constexpr int kBahtGap = 4;
+constexpr int kColumnsWidth = 298;
+
+constexpr int kLabelRow = 22;
+constexpr int kFieldRow = 26;
+constexpr int kFieldHeight = 25;
+
+struct EmployerRow {
+    const char *number;
+    PageMember<QLineEdit> name, years;
+    Handler yearsExit;
+};
+
+constexpr EmployerRow kEmployers[]{
+    {"1", {&P::nameboss1, "nameboss1"}, {&P::year1, "year1"}, &P::year1Exit},
+    {"2", {&P::nameboss2, "nameboss2"}, {&P::year2, "year2"}, &P::year2Exit},
+    {"3", {&P::nameboss3, "nameboss3"}, {&P::year3, "year3"}, &P::year3Exit},
+    {"4", {&P::nameboss4, "nameboss4"}, {&P::year4, "year4"}, &P::year4Exit},
+};
+
+// One row of items 1 to 6 or of lines 2 to 7: either an entry field per
+// person, or a result label per person; "บาท" follows where a name is given.
+struct AmountRow {
+    const char *caption;
+    const char *captionName;
+    int height;
+    std::array<PageMember<QLineEdit>, 2> entry;
+    std::array<Handler, 2> exit;
+    std::array<PageMember<QLabel>, 2> result;
+    const char *initial; // of the result labels
+    std::array<const char *, 2> baht;
+};
+
+constexpr AmountRow kItemRows[]{
+    {"1. เงินบำเหน็จฯ ข้าราชการ", "", kFieldRow,
+     {{{&P::ch11m, "ch11m"}, {&P::ch11f, "ch11f"}}}, {&P::ch11mExit, &P::ch11fExit}, {}, "", {}},
+    {"2. เงินที่จ่ายจากกองทุนสำรองเลี้ยงชีพ หรือ กองทุนบำเหน็จบำนาญข้าราชการ(กบข.)", "", kFieldRow,
+     {{{&P::ch12m, "ch12m"}, {&P::ch12f, "ch12f"}}}, {&P::ch12mExit, &P::ch12fExit}, {}, "", {}},
+    {"3. เงินชดเชยตามกฏหมายแรงงาน", "", kFieldRow,
+     {{{&P::ch13m, "ch13m"}, {&P::ch13f, "ch13f"}}}, {&P::ch13mExit, &P::ch13fExit}, {}, "", {}},
+    {"4. รวม", "", kLabelRow, {}, {},
+     {{{&P::total7m, "total7m"}, {&P::total7f, "total7f"}}}, "", {"item4Bahtm", "Label166"}},
+    {"5. เงินได้ฯ ที่มีวิธีคำนวณ แตกต่างไปจาก 1", "", kFieldRow,
+     {{{&P::ch14m, "ch14m"}, {&P::ch14f, "ch14f"}}}, {&P::ch14mExit, &P::ch14fExit}, {}, "", {}},
+    {"6. รวมทั้งสิ้น", "", kLabelRow, {}, {},
+     {{{&P::total8m, "total8m"}, {&P::total8f, "total8f"}}}, "", {"item6Bahtm", "Label167"}},
+};
+
+constexpr AmountRow kLineRows[]{
+    {"2. หักค่าใช้จ่าย", "line2Caption", kFieldRow, {}, {},
+     {{{&P::total14m, "total14m"}, {&P::total14f, "total14f"}}}, "0", {"line2Bahtm", "Label204"}},
+    {"3. คงเหลือเงินได้สุทธิ", "", kLabelRow, {}, {},
+     {{{&P::total15m, "total15m"}, {&P::total15f, "total15f"}}}, "0", {"line3Bahtm", "Label207"}},
+    {"4. ภาษีที่คำนวณได้", "", kLabelRow, {}, {},
+     {{{&P::total16m, "total16m"}, {&P::total16f, "total16f"}}}, "0", {"line4Bahtm", "Label210"}},
+    {"5. ภาษีเงินได้หัก ณ. ที่จ่าย (ตามหนังสือรับรองฯ ที่แนบ            ฉบับ)", "line5Caption", kFieldRow,
+     {{{&P::ch15m, "ch15m"}, {&P::ch15f, "ch15f"}}}, {&P::ch15mExit, &P::ch15fExit}, {}, "", {"line5Bahtm", "Label211"}},
+    {"6. ภาษีส่วนที่ต้องชำระเพิ่มเติม", "Label124", kLabelRow, {}, {},
+     {{{&P::total17m, "total17m"}, {&P::total17f, "total17f"}}}, "0", {"line6Bahtm", "Label212"}},
+    {"7. ภาษีส่วนที่ชำระไว้เกิน", "Label125", kLabelRow, {}, {},
+     {{{&P::total18m, "total18m"}, {&P::total18f, "total18f"}}}, "0", {"line7Bahtm", "Label216"}},
+};
+
+// What the question panel's answers copy onto the header strip.
+struct NameCopy {
+    QLabel *AttachmentPage::*label;
+    const char *prefix;
+    const char *source; // a field of the personal data area
+};
+
+constexpr NameCopy kNameCopies[]{
+    {&P::cname1, "ชื่อ  ", "name1"},
+    {&P::csurname1, "นามสกุล  ", "surname1"},
+    {&P::cidtax1, "เลขประจำตัวผู้เสียภาษี  ", "idtax1"},
+    {&P::cname2, "ชื่อ  ", "name2"},
+    {&P::csurname2, "นามสกุล  ", "surname2"},
+    {&P::cidtax2, "เลขประจำตัวผู้เสียภาษี  ", "idtax2"},
+};
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QRect columnHead(int person, int y)
+{
+    return QRect(kAmountX[std::size_t(person)], y, kAmountWidth + kBahtGap + kBahtWidth, 20);
+}
+
+// Builds the rows of a table from `y` down; returns the y below the last row.
+int buildRows(AttachmentPage &page, QWidget *area, const AmountRow *begin, const AmountRow *end, int y)
+{
+    for (const AmountRow *row = begin; row != end; ++row) {
+        const int top = y + (row->height - kFieldHeight) / 2;
+        const int labelTop = y + (row->height - kLabelRow) / 2;
+        ui::placeCaption(area, text(row->caption), QRect(kCaptionX, labelTop, kCaptionWidth, kLabelRow),
+                         row->captionName);
+        for (std::size_t person = 0; person < 2; ++person) {
+            const int x = kAmountX[person];
+            if (row->entry[person].member) {
+                row->entry[person].in(page) = ui::placeField(area, row->entry[person].name,
+                                                             QRect(x, top, kAmountWidth, kFieldHeight), QStringLiteral("0"));
+            } else {
+                // Inset as far as a field's text is, so that the decimals line up.
+                row->result[person].in(page) = ui::placeResult(area, row->result[person].name,
+                                                               QRect(x, labelTop, kAmountWidth - 4, kLabelRow), text(row->initial));
+            }
+            if (row->baht[person])
+                ui::placeCaption(area, text("บาท"), QRect(x + kAmountWidth + kBahtGap, labelTop, kBahtWidth, kLabelRow),
+                                 row->baht[person]);
+        }
+        y += row->height;
+    }
+    return y;
+}
+
+} // namespace
 
 AttachmentPage::AttachmentPage(TFormsolve &form)
     : m_form(form)
 {
     setObjectName("TabSheet4");
+
+    heading = ui::placeCaption(this, text("ใบแนบแบบแสดงรยการ VARO 91"), QRect(0, 2, 789, 22), "heading", true);
+    heading->setAlignment(Qt::AlignCenter);
+    subject = ui::placeCaption(this, text("การคำนวณเงินได้ที่นายจ้างจ่ายให้ครั้งเดียวเพราะเหตุออกจากงานเฉพาะที่เลือกเสียภาษีโดยไม่นำมารวมคำนวณกับเงินได้อื่นๆ"),
+                               QRect(0, 24, 789, 22), "subject", true);
+    subject->setAlignment(Qt::AlignCenter);
+
+    Panel81 = new ui::BevelPanel(this);
+    Panel81->setObjectName("Panel81");
+    Panel81->setGeometry(kFieldsArea);
+    Panel81->setBevels(ui::BevelPanel::Bevel::raised, ui::BevelPanel::Bevel::lowered, 1);
+    Panel81->setCaption(text("กด Enter เพื่อกรอกหน้าต่อไป"));
+    Panel81->setFont(ui::dialogFont(16, true));
+    entryFields = new QWidget(this);
+    entryFields->setObjectName("entryFields");
+    entryFields->setGeometry(kFieldsArea);
+    m_cover.add(Panel81);
+    m_cover.add(entryFields);
+
+    buildHeader();
+    buildEmployers();
+    buildItems();
+    buildLines();
+
+    BitBtn6 = ui::placeButton(this, "BitBtn6", text("หน้าต่อไป"), kNextButton);
+    BitBtn6->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+
+    m_columns[0] = {total7m, total8m, total14m, total15m, total16m, total17m, total18m};
+    m_columns[1] = {total7f, total8f, total14f, total15f, total16f, total17f, total18f};
+
+    ui::chainTabOrder({nameboss1, year1, nameboss2, year2, nameboss3, year3, nameboss4, year4, ch11m, ch11f,
+                       ch12m, ch12f, ch13m, ch13f, ch14m, ch14f, computebutton, Edit3, ch15m, ch15f, BitBtn6});
+    bindHandlers();
+    m_form.exits().setDefaultButton(this, BitBtn6);
+}
+
+void AttachmentPage::buildHeader()
+{
+    // Each person's name, surname and tax number, the taxpayer's over the
+    // left half and the spouse's over the right, as the amount columns are.
+    const std::array<std::array<QLabel *AttachmentPage::*, 3>, 2> labels{{
+        {&P::cname1, &P::csurname1, &P::cidtax1},
+        {&P::cname2, &P::csurname2, &P::cidtax2},
+    }};
+    const std::array<const char *, 6> names{"cname1", "csurname1", "cidtax1", "cname2", "csurname2", "cidtax2"};
+    for (std::size_t person = 0; person < 2; ++person) {
+        const int x = person == 0 ? kCaptionX : 400;
+        const std::array<QRect, 3> where{QRect(x, 0, 186, 20), QRect(x + 188, 0, 196, 20), QRect(x, 20, 384, 20)};
+        for (std::size_t i = 0; i < 3; ++i)
+            this->*labels[person][i] = ui::placeCaption(entryFields, QString(), where[i], names[person * 3 + i]);
+    }
+}
+
+void AttachmentPage::buildEmployers()
+{
+    ui::placeCaption(entryFields, text("1. ชื่อนายจ้าง"), QRect(kCaptionX, 44, 200, kLabelRow), "", true);
+    // Two employers side by side on each of two rows, in the order of their numbers.
+    int index = 0;
+    for (const EmployerRow &row : kEmployers) {
+        const int x = index % 2 == 0 ? kCaptionX : 400;
+        const int y = 66 + index / 2 * kFieldRow;
+        if (index < 2)
+            ui::placeResult(entryFields, "", QRect(x + 220, 44, 132, kLabelRow), text("จำนวนปี ที่ทำงาน"));
+        ui::placeCaption(entryFields, text(row.number), QRect(x, y, 14, kFieldHeight));
+        row.name.in(*this) = ui::placeField(entryFields, row.name.name, QRect(x + 16, y, 270, kFieldHeight), QString(),
+                                            Qt::AlignLeft);
+        row.years.in(*this) = ui::placeField(entryFields, row.years.name, QRect(x + 292, y, 60, kFieldHeight),
+                                             QStringLiteral("0"));
+        ++index;
+    }
+}
+
+void AttachmentPage::buildItems()
+{
+    ui::placeCaption(entryFields, text("รายการเงินได้ที่นายจ้างจ่ายให้ครั้งเดียว ฯ"),
+                     QRect(kCaptionX, 122, kCaptionWidth, 20), "", true);
+    ui::placeCaption(entryFields, text("กรณีได้รับจากนายจ้างต่างรายกัน ให้รวมเงินได้เข้าด้วยกัน"),
+                     QRect(kCaptionX, 142, kCaptionWidth, 20));
+    ui::placeCaption(entryFields, text("จำนวนเงินได้"), QRect(kAmountX[0], 122, kColumnsWidth, 20), "", true)
+        ->setAlignment(Qt::AlignCenter);
+    ui::placeCaption(entryFields, text("ผู้มีเงินได้"), columnHead(0, 142))->setAlignment(Qt::AlignCenter);
+    Label139 = ui::placeCaption(entryFields, text("คู่สมรส"), columnHead(1, 142), "Label139");
+    Label139->setAlignment(Qt::AlignCenter);
+    buildRows(*this, entryFields, std::begin(kItemRows), std::end(kItemRows), 164);
+}
+
+void AttachmentPage::buildLines()
+{
+    buildRows(*this, entryFields, std::begin(kLineRows), std::end(kLineRows), 314);
+
+    // The compute button stands on line 2, whose expense it works out.
+    const QLabel *line2 = entryFields->findChild<QLabel *>("line2Caption");
+    const int line2Right = kCaptionX + line2->fontMetrics().horizontalAdvance(line2->text());
+    computebutton = ui::placeButton(entryFields, "computebutton", text("วิธีการคำนวณค่าใช้จ่าย"),
+                                    QRect(line2Right + 24, line2->y() + (kLabelRow - kFieldHeight) / 2 + 1, 170, kFieldHeight));
+
+    // The number of certificates fills the run of blanks in line 5's caption,
+    // leaving one blank on either side.
+    const QLabel *line5 = entryFields->findChild<QLabel *>("line5Caption");
+    const QString caption = line5->text();
+    const qsizetype blankStart = caption.indexOf(QStringLiteral("  "));
+    qsizetype blankEnd = blankStart;
+    while (blankEnd < caption.size() && caption[blankEnd] == QLatin1Char(' '))
+        ++blankEnd;
+    const QFontMetrics metrics = line5->fontMetrics();
+    const int left = kCaptionX + metrics.horizontalAdvance(caption.left(blankStart + 1));
+    const int right = kCaptionX + metrics.horizontalAdvance(caption.left(blankEnd - 1));
+    Edit3 = ui::placeField(entryFields, "Edit3",
+                           QRect(left, line5->y() + (kLabelRow - kFieldHeight) / 2 + 1, right - left, kFieldHeight),
+                           QString(), Qt::AlignCenter);
+}
+
+void AttachmentPage::bindHandlers()
+{
+    for (const EmployerRow &row : kEmployers) {
+        const Handler exit = row.yearsExit;
+        m_form.onExit(row.years.in(*this), [this, exit](QWidget *) { (this->*exit)(); });
+    }
+    for (const auto *table : {&kItemRows, &kLineRows}) {
+        for (const AmountRow &row : *table) {
+            for (std::size_t person = 0; person < 2; ++person) {
+                if (!row.entry[person].member)
+                    continue;
+                const Handler exit = row.exit[person];
+                m_form.onExit(row.entry[person].in(*this), [this, exit](QWidget *) { (this->*exit)(); });
+            }
+        }
+    }
+    m_form.onClick(computebutton, [this] { computebuttonClick(); });
+    m_form.onExit(computebutton, [this](QWidget *receiving) { computebuttonExit(receiving); });
+    m_form.onClick(BitBtn6, [this] { BitBtn6Click(); });
+}
+
+void AttachmentPage::copyNames()
+{
+    for (const NameCopy &copy : kNameCopies) {
+        const auto *source = m_form.findChild<QLineEdit *>(QString::fromLatin1(copy.source));
+        (this->*copy.label)->setText(text(copy.prefix) + (source ? source->text() : QString()));
+    }
 }
 
 void AttachmentPage::answerYes()
 {
+    copyNames();
+    // An earlier "ไม่" left the cover in front; "ใช่" asks for the fields.
+    m_cover.sendToBack(Panel81);
     m_form.openPage(this);
+    nameboss1->setFocus(Qt::OtherFocusReason);
 }
 
 void AttachmentPage::answerNo()
 {
+    copyNames();
     m_form.openPage(this);
+    BitBtn6->setFocus(Qt::OtherFocusReason);
+    m_cover.bringToFront(Panel81);
+}
+
+const AttachmentPage::Column &AttachmentPage::column(tax::Person who) const
+{
+    return m_columns[who == tax::Person::taxpayer ? 0 : 1];
+}
+
+void AttachmentPage::year1Exit() { yearExit(0, year1); }
+void AttachmentPage::year2Exit() { yearExit(1, year2); }
+void AttachmentPage::year3Exit() { yearExit(2, year3); }
+void AttachmentPage::year4Exit() { yearExit(3, year4); }
+void AttachmentPage::ch11mExit() { itemExit(tax::Person::taxpayer, tax::AttachmentItem::item1, ch11m); }
+void AttachmentPage::ch12mExit() { itemExit(tax::Person::taxpayer, tax::AttachmentItem::item2, ch12m); }
+void AttachmentPage::ch13mExit() { itemExit(tax::Person::taxpayer, tax::AttachmentItem::item3, ch13m); }
+void AttachmentPage::ch14mExit() { itemExit(tax::Person::taxpayer, tax::AttachmentItem::item5, ch14m); }
+void AttachmentPage::ch11fExit() { itemExit(tax::Person::spouse, tax::AttachmentItem::item1, ch11f); }
+void AttachmentPage::ch12fExit() { itemExit(tax::Person::spouse, tax::AttachmentItem::item2, ch12f); }
+void AttachmentPage::ch13fExit() { itemExit(tax::Person::spouse, tax::AttachmentItem::item3, ch13f); }
+void AttachmentPage::ch14fExit() { itemExit(tax::Person::spouse, tax::AttachmentItem::item5, ch14f); }
+void AttachmentPage::ch15mExit() { withholdingExit(tax::Person::taxpayer, ch15m); }
+void AttachmentPage::ch15fExit() { withholdingExit(tax::Person::spouse, ch15f); }
+
+void AttachmentPage::yearExit(std::size_t row, QLineEdit *field)
+{
+    tax::enterYearsOfWork(m_form.ledger(), row, ui::amountOf(field->text()));
+}
+
+void AttachmentPage::itemExit(tax::Person who, tax::AttachmentItem item, QLineEdit *field)
+{
+    const tax::AttachmentItems totals = tax::enterAttachmentItem(m_form.ledger(), who, item, ui::amountOf(field->text()));
+    // Item 5 does not change item 4, so only the grand total is shown again.
+    if (item != tax::AttachmentItem::item5)
+        column(who).item4->setText(ui::moneyText(totals.item4));
+    column(who).item6->setText(ui::moneyText(totals.item6));
+}
+
+void AttachmentPage::computebuttonClick()
+{
+    m_form.areas().bringToFront(m_form.compute1);
+    m_form.compute1->open();
+}
+
+void AttachmentPage::computebuttonExit(QWidget *receiving)
+{
+    if (receiving != Edit3)
+        return;
+    if (tax::severanceYearsEntered(m_form.compute1->com5m->text().toStdString()))
+        return;
+    m_form.showMessage(text("กรุณาทำการควณภาษีให้เสร็จก่อน  !!!"));
+    m_form.exits().refuse(computebutton);
+}
+
+void AttachmentPage::BitBtn5Click()
+{
+    const SeverancePanel &panel = *m_form.compute1;
+    if (panel.total13m->text().isEmpty() || panel.total13f->text().isEmpty()) {
+        m_form.showMessage(text("กรุณาทำการคำวณให้ครบ!!!"));
+    } else {
+        m_form.areas().sendToBack(m_form.compute1);
+        // The spouse's lines are computed whatever the status; a hidden
+        // column simply does not show them.
+        for (tax::Person who : {tax::Person::taxpayer, tax::Person::spouse}) {
+            const tax::AttachmentTax lines = tax::computeAttachmentTax(m_form.ledger(), who);
+            column(who).line2->setText(ui::moneyText(lines.line2));
+            column(who).line3->setText(ui::moneyText(lines.line3));
+            column(who).line4->setText(ui::moneyText(lines.line4));
+        }
+    }
+    // While the panel is still in front the page cannot take the focus, and
+    // it stays in the panel.
+    Edit3->setFocus(Qt::OtherFocusReason);
+}
+
+void AttachmentPage::withholdingExit(tax::Person who, QLineEdit *field)
+{
+    const tax::AttachmentBalanceLines balance =
+        tax::enterAttachmentWithholding(m_form.ledger(), who, ui::amountOf(field->text()));
+    const QString zero = QStringLiteral("0");
+    const Column &shown = column(who);
+    switch (balance.balance) {
+    case tax::AttachmentBalance::toPay:
+        shown.line6->setText(ui::moneyText(balance.line6));
+        shown.line7->setText(zero);
+        break;
+    case tax::AttachmentBalance::overpaid:
+        shown.line6->setText(zero);
+        shown.line7->setText(ui::moneyText(balance.line7));
+        break;
+    case tax::AttachmentBalance::settled:
+        shown.line6->setText(zero);
+        shown.line7->setText(zero);
+        break;
+    }
+}
+
+void AttachmentPage::BitBtn6Click()
+{
+    m_form.openPage(m_form.TabSheet5);
+    if (auto *first = m_form.TabSheet5->findChild<QWidget *>(QStringLiteral("Edit1")))
+        first->setFocus(Qt::OtherFocusReason);
 }

@@ -1,11 +1,306 @@
-// Building and handlers of the severance panel.
+// Building and handlers of the severance panel. Both halves have the same
+// rows; a table of members per person builds and drives them.
 #include "severance_panel.h"
 
+#include "attachment_page.h"
+#include "fonts.h"
 #include "formsolve.h"
+#include "money_text.h"
+#include "sheet_controls.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+template <typename Control>
+using PanelMember = ui::Named<SeverancePanel, Control>;
+
+struct SeveranceHalf {
+    tax::Person who;
+    const char *heading;
+    PanelMember<QCheckBox> lastMonth, averaged;
+    PanelMember<QLineEdit> salary, years, product, expenseYears;
+    PanelMember<QRadioButton> rate7000, rate3500;
+    PanelMember<QLabel> line9, line10, line11, line12, line13;
+    // Line 8: line caption, same-salary text, plus-10-percent text, "x", "ปี",
+    // "(จำนวนปีที่ทำงาน)".
+    PanelMember<QLabel> lineCaption, sameSalary, plusTen, times, yearUnit, yearsWorked;
+};
+
+namespace {
+
+using P = SeverancePanel;
+
+const SeveranceHalf kTaxpayer{
+    tax::Person::taxpayer, "ผู้มีเงินได้",
+    {&P::computecheck1, "computecheck1"}, {&P::computecheck2, "computecheck2"},
+    {&P::com1m, "com1m"}, {&P::com2m, "com2m"}, {&P::com3m, "com3m"}, {&P::com5m, "com5m"},
+    {&P::computecheck3, "computecheck3"}, {&P::computecheck4, "computecheck4"},
+    {&P::total9m, "total9m"}, {&P::total10m, "total10m"}, {&P::total11m, "total11m"},
+    {&P::total12m, "total12m"}, {&P::total13m, "total13m"},
+    {&P::Label171, "Label171"}, {&P::Label189, "Label189"}, {&P::Label173, "Label173"},
+    {&P::Label191, "Label191"}, {&P::Label192, "Label192"}, {&P::Label193, "Label193"},
+};
+
+const SeveranceHalf kSpouse{
+    tax::Person::spouse, "คู่สมรส",
+    {&P::computecheck5, "computecheck5"}, {&P::computecheck6, "computecheck6"},
+    {&P::com1f, "com1f"}, {&P::com2f, "com2f"}, {&P::com3f, "com3f"}, {&P::com5f, "com5f"},
+    {&P::computecheck7, "computecheck7"}, {&P::computecheck8, "computecheck8"},
+    {&P::total9f, "total9f"}, {&P::total10f, "total10f"}, {&P::total11f, "total11f"},
+    {&P::total12f, "total12f"}, {&P::total13f, "total13f"},
+    {&P::Label172, "Label172"}, {&P::Label190, "Label190"}, {&P::Label174, "Label174"},
+    {&P::Label194, "Label194"}, {&P::Label195, "Label195"}, {&P::Label196, "Label196"},
+};
+
+// Positions inside a half (362 wide): captions at the left, amounts and their
+// "บาท" at the right; rows of fields are taller than rows of labels.
+constexpr int kHalfWidth = 362;
+constexpr int kHalfHeight = 338;
+constexpr int kCaptionX = 6;
+constexpr int kIndentX = 14;
+constexpr int kAmountX = 208;
+constexpr int kAmountWidth = 120;
+constexpr int kBahtX = 332;
+constexpr int kBahtWidth = 26;
+constexpr int kLineHeight = 20;
+constexpr int kFieldHeight = 25;
+
+// Lines 9 to 13. A caption too long to share its row with the amount takes
+// a row of its own, and the amount goes on the row below, beside the
+// caption's second part.
+struct ResultRow {
+    PanelMember<QLabel> SeveranceHalf::*line;
+    const char *caption;
+    const char *secondPart; // null: the amount shares the caption's row
+    int y;
+};
+
+constexpr ResultRow kResultRows[]{
+    {&SeveranceHalf::line9, "9. จำนวนเงินที่ถือเป็นฐาน", "เพื่อคำนวณหาค่าใช้จ่าย", 144},
+    {&SeveranceHalf::line10, "10. ค่าใช้จ่ายส่วนแรก", nullptr, 186},
+    {&SeveranceHalf::line11, "11. คงเหลือ (9. - 10.)", nullptr, 233},
+    {&SeveranceHalf::line12, "12. ค่าใช้จ่าย ส่วนที่ 2 ร้อยละ 50 ของ 11.", "", 255},
+    {&SeveranceHalf::line13, "13. รวม ค่าใช้จ่ายที่หักได้ทั้งหมด (10.+12.)", "(ยกไปกรอกใน 2.)", 297},
+};
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
 
 SeverancePanel::SeverancePanel(TFormsolve &form)
     : m_form(form)
 {
     setObjectName("compute1");
     setBevels(Bevel::raised, Bevel::raised, 3);
+
+    title = ui::placeCaption(this, text("วิธีคำนวณค่าใช้จ่ายของเงินได้พึงประเมินที่นายจ่ายให้ครั้งเดียวเพราะเหตุออกจากงาน"),
+                             QRect(5, 5, 727, kLineHeight), "title", true);
+    title->setAlignment(Qt::AlignCenter);
+
+    taxpayerHalf = new ui::BevelPanel(this);
+    taxpayerHalf->setObjectName("taxpayerHalf");
+    taxpayerHalf->setGeometry(5, 26, kHalfWidth, kHalfHeight);
+    Panel78 = new ui::BevelPanel(this);
+    Panel78->setObjectName("Panel78");
+    Panel78->setGeometry(370, 26, kHalfWidth, kHalfHeight);
+    buildHalf(kTaxpayer, taxpayerHalf);
+    buildHalf(kSpouse, Panel78);
+
+    BitBtn5 = ui::placeButton(this, "BitBtn5", QStringLiteral("OK"), QRect(326, 367, 85, 27));
+    BitBtn5->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+
+    // The product of line 8 is shown, not entered; only the spouse's is a Tab stop.
+    com3m->setFocusPolicy(Qt::ClickFocus);
+    ui::chainTabOrder({computecheck1, computecheck2, com1m, com2m, computecheck3, computecheck4, com5m,
+                       BitBtn5, computecheck5, computecheck6, com1f, com2f, com5f, com3f, computecheck7,
+                       computecheck8});
+
+    bindHalf(kTaxpayer);
+    bindHalf(kSpouse);
+    m_form.onExit(BitBtn5, [this](QWidget *) { BitBtn5Exit(); });
+    // The page is looked up when the button is pressed: it is the attachment
+    // page that takes the panel's result.
+    m_form.onClick(BitBtn5, [this] { m_form.TabSheet4->BitBtn5Click(); });
+    m_form.exits().setDefaultButton(this, BitBtn5);
+}
+
+void SeverancePanel::buildHalf(const SeveranceHalf &half, ui::BevelPanel *area)
+{
+    area->setBevels(Bevel::lowered, Bevel::none);
+    auto *heading = new ui::BevelPanel(area);
+    heading->setGeometry(2, 2, kHalfWidth - 4, kLineHeight);
+    heading->setCaption(text(half.heading));
+    heading->setFont(ui::dialogFont(11, true));
+
+    P &self = *this;
+    const QString zero = QStringLiteral("0");
+    half.lineCaption.in(self) = ui::placeCaption(area, text("8. เงินเดือนรับจากนายจ้าง"),
+                                                 QRect(kCaptionX, 24, 300, kLineHeight), half.lineCaption.name);
+
+    half.lastMonth.in(self) = new QCheckBox(text("เดือนสุดท้าย"), area);
+    half.lastMonth.in(self)->setGeometry(kCaptionX + 2, 44, 98, 22);
+    half.sameSalary.in(self) = ui::placeCaption(area, text("(กรณีมีเงินเดือนเท่ากันตลอดปีภาษี) หรือ"),
+                                                QRect(106, 44, 244, 22), half.sameSalary.name);
+    half.averaged.in(self) = new QCheckBox(text("เฉลี่ย 12 เดือนสุดท้าย"), area);
+    half.averaged.in(self)->setGeometry(kCaptionX + 2, 66, 148, 22);
+    half.plusTen.in(self) = ui::placeCaption(area, text(" + ร้อยละ 10 ของเงินเดือนถัวเฉลี่ย"),
+                                             QRect(156, 66, 200, 22), half.plusTen.name);
+    for (const PanelMember<QCheckBox> *box : {&half.lastMonth, &half.averaged})
+        box->in(self)->setObjectName(text(box->name));
+
+    half.salary.in(self) = ui::placeField(area, half.salary.name, QRect(kIndentX, 90, 104, kFieldHeight), zero);
+    half.times.in(self) = ui::placeCaption(area, QStringLiteral("x"), QRect(122, 90, 10, kFieldHeight), half.times.name);
+    half.years.in(self) = ui::placeField(area, half.years.name, QRect(134, 90, 46, kFieldHeight), zero);
+    half.yearUnit.in(self) = ui::placeCaption(area, text("ปี"), QRect(184, 90, 18, kFieldHeight), half.yearUnit.name);
+    half.yearsWorked.in(self) = ui::placeCaption(area, text("(จำนวนปีที่ทำงาน)"), QRect(204, 90, 120, kFieldHeight),
+                                                 half.yearsWorked.name);
+    half.product.in(self) = ui::placeField(area, half.product.name, QRect(kIndentX, 117, 104, kFieldHeight), zero);
+    half.product.in(self)->setReadOnly(true);
+
+    for (const ResultRow &row : kResultRows) {
+        const PanelMember<QLabel> &line = half.*row.line;
+        const int amountY = row.secondPart ? row.y + kLineHeight : row.y;
+        ui::placeCaption(area, text(row.caption), QRect(kCaptionX, row.y, kHalfWidth - 2 * kCaptionX, kLineHeight));
+        if (row.secondPart)
+            ui::placeCaption(area, text(row.secondPart), QRect(kIndentX, amountY, kAmountX - kIndentX, kLineHeight));
+        line.in(self) = ui::placeResult(area, line.name, QRect(kAmountX, amountY, kAmountWidth, kLineHeight), zero);
+        ui::placeCaption(area, text("บาท"), QRect(kBahtX, amountY, kBahtWidth, kLineHeight),
+                         (QByteArray(line.name) + "Baht").constData());
+    }
+
+    // Line 10: the rate per year, and the years it is multiplied by.
+    constexpr int rateY = 206;
+    half.rate7000.in(self) = new QRadioButton(text("7,000 หรือ"), area);
+    half.rate7000.in(self)->setGeometry(kIndentX, rateY, 88, kFieldHeight);
+    half.rate3500.in(self) = new QRadioButton(QStringLiteral("3,500"), area);
+    half.rate3500.in(self)->setGeometry(102, rateY, 60, kFieldHeight);
+    for (const PanelMember<QRadioButton> *radio : {&half.rate7000, &half.rate3500})
+        radio->in(self)->setObjectName(text(radio->name));
+    auto *rates = new QButtonGroup(area);
+    rates->addButton(half.rate7000.in(self));
+    rates->addButton(half.rate3500.in(self));
+    half.rate7000.in(self)->setChecked(true);
+    ui::placeCaption(area, QStringLiteral("x"), QRect(164, rateY, 10, kFieldHeight));
+    half.expenseYears.in(self) = ui::placeField(area, half.expenseYears.name, QRect(176, rateY, 46, kFieldHeight), zero);
+    ui::placeCaption(area, text("ปี"), QRect(226, rateY, 18, kFieldHeight));
+    ui::placeCaption(area, text("(จำนวนปีที่ทำงาน)"), QRect(246, rateY, 112, kFieldHeight));
+}
+
+void SeverancePanel::bindHalf(const SeveranceHalf &half)
+{
+    P &self = *this;
+    const bool taxpayer = half.who == tax::Person::taxpayer;
+    m_form.onExit(half.salary.in(self), [this, taxpayer](QWidget *) { taxpayer ? com1mExit() : com1fExit(); });
+    m_form.onExit(half.years.in(self), [this, taxpayer](QWidget *) { taxpayer ? com2mExit() : com2fExit(); });
+    m_form.onExit(half.expenseYears.in(self), [this, taxpayer](QWidget *) { taxpayer ? com5mExit() : com5fExit(); });
+    m_form.onClick(half.rate7000.in(self), [this, taxpayer] { taxpayer ? computecheck3Click() : computecheck7Click(); });
+    m_form.onClick(half.rate3500.in(self), [this, taxpayer] { taxpayer ? computecheck4Click() : computecheck8Click(); });
+}
+
+void SeverancePanel::open()
+{
+    const tax::SeveranceOpening opened = tax::openSeverancePanel(m_form.ledger());
+    showOpening(kSpouse, opened.spouse);
+    showOpening(kTaxpayer, opened.taxpayer);
+    if (QWidget *first = ui::firstFocusable({computecheck1, computecheck3}))
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+void SeverancePanel::showOpening(const SeveranceHalf &half, const tax::SeveranceOpeningSide &opened)
+{
+    if (!opened.itemsOnly)
+        return;
+    P &self = *this;
+    half.line9.in(self)->setText(ui::moneyText(opened.line9));
+    half.line10.in(self)->setText(ui::moneyText(opened.line10));
+    // Without item 5 there is no salary to enter: line 8 stays out of reach
+    // for the rest of the window's life.
+    const std::initializer_list<QWidget *> line8{
+        half.lineCaption.in(self), half.plusTen.in(self), half.sameSalary.in(self), half.times.in(self),
+        half.yearUnit.in(self), half.yearsWorked.in(self), half.lastMonth.in(self), half.averaged.in(self),
+        half.salary.in(self), half.years.in(self), half.product.in(self)};
+    for (QWidget *control : line8)
+        control->setEnabled(false);
+}
+
+void SeverancePanel::com1mExit() { salaryExit(kTaxpayer); }
+void SeverancePanel::com1fExit() { salaryExit(kSpouse); }
+void SeverancePanel::com2mExit() { yearsExit(kTaxpayer); }
+void SeverancePanel::com2fExit() { yearsExit(kSpouse); }
+void SeverancePanel::computecheck3Click() { rateClick(kTaxpayer, tax::FirstPartRate::perYear7000); }
+void SeverancePanel::computecheck4Click() { rateClick(kTaxpayer, tax::FirstPartRate::perYear3500); }
+void SeverancePanel::computecheck7Click() { rateClick(kSpouse, tax::FirstPartRate::perYear7000); }
+void SeverancePanel::computecheck8Click() { rateClick(kSpouse, tax::FirstPartRate::perYear3500); }
+
+void SeverancePanel::com5mExit()
+{
+    expenseYearsExit(kTaxpayer);
+    if (Panel78->isHidden())
+        return;
+    if (QWidget *first = ui::firstFocusable({computecheck5, computecheck6, com1f, com2f, com5f, com3f,
+                                             computecheck7, computecheck8}))
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+void SeverancePanel::com5fExit()
+{
+    expenseYearsExit(kSpouse);
+    BitBtn5->setFocus(Qt::OtherFocusReason);
+}
+
+void SeverancePanel::BitBtn5Exit()
+{
+    // Once the panel has gone behind the pages, its controls cannot take the
+    // focus and the focus stays where the OK button put it.
+    if (QWidget *first = ui::firstFocusable({computecheck1}))
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+void SeverancePanel::salaryExit(const SeveranceHalf &half)
+{
+    P &self = *this;
+    tax::enterSeveranceSalary(m_form.ledger(), half.who, ui::amountOf(half.salary.in(self)->text()));
+}
+
+void SeverancePanel::yearsExit(const SeveranceHalf &half)
+{
+    P &self = *this;
+    const QString typed = half.years.in(self)->text();
+    const tax::SeveranceBase base = tax::enterSeveranceYears(m_form.ledger(), half.who, ui::amountOf(typed),
+                                                             typed.toStdString());
+    half.expenseYears.in(self)->setText(QString::fromStdString(base.expenseYearsText));
+    half.product.in(self)->setText(ui::moneyText(base.line8));
+    half.line9.in(self)->setText(ui::moneyText(base.line9));
+    half.rate7000.in(self)->setFocus(Qt::OtherFocusReason);
+}
+
+void SeverancePanel::rateClick(const SeveranceHalf &half, tax::FirstPartRate rate)
+{
+    P &self = *this;
+    half.line10.in(self)->setText(ui::moneyText(tax::chooseFirstPartRate(m_form.ledger(), half.who, rate)));
+}
+
+void SeverancePanel::expenseYearsExit(const SeveranceHalf &half)
+{
+    P &self = *this;
+    const tax::SeveranceExpense expense = tax::enterExpenseYears(
+        m_form.ledger(), half.who, chosenRate(half), ui::amountOf(half.expenseYears.in(self)->text()));
+    half.line10.in(self)->setText(ui::moneyText(expense.line10));
+    half.line11.in(self)->setText(ui::moneyText(expense.line11));
+    half.line12.in(self)->setText(ui::moneyText(expense.line12));
+    half.line13.in(self)->setText(ui::moneyText(expense.line13));
+}
+
+tax::FirstPartRate SeverancePanel::chosenRate(const SeveranceHalf &half)
+{
+    return half.rate3500.in(*this)->isChecked() ? tax::FirstPartRate::perYear3500
+                                                : tax::FirstPartRate::perYear7000;
 }
