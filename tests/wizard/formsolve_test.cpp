@@ -13,6 +13,7 @@
 
 #include "fonts.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QLineEdit>
@@ -150,19 +151,15 @@ private slots:
     void clickingAVisibleTabFocusesThePagesFirstControl()
     {
         auto w = openWizard();
-        auto *ch1m = new QLineEdit(w->TabSheet1);
-        ch1m->setObjectName("ch1m");
-        auto *p1 = new QPushButton("p1", w->TabSheet2);
-        p1->setObjectName("p1");
         QVERIFY(drive::showAndActivate(w.get()));
         leavePersonalData(*w);
         w->openPage(w->TabSheet2);
-        p1->setFocus();
+        w->TabSheet2->p1->setFocus();
         QCOMPARE(visibleTabs(*w).size(), 2);
         QTabBar *bar = w->solve->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
         QCOMPARE(w->solve->currentWidget(), w->TabSheet1);
-        QCOMPARE(drive::focus(), ch1m);
+        QCOMPARE(drive::focus(), w->TabSheet1->ch1m);
     }
 
     void aFieldThatRefusesKeepsThePage()
@@ -188,14 +185,11 @@ private slots:
     void openingAPageByCodeRunsNoPageChangeHandler()
     {
         auto w = openWizard();
-        auto *p1 = new QPushButton("p1", w->TabSheet2);
-        p1->setObjectName("p1");
-        auto *elsewhere = new QLineEdit(w->TabSheet1);
         QVERIFY(drive::showAndActivate(w.get()));
         leavePersonalData(*w);
-        elsewhere->setFocus();
+        w->TabSheet1->ch2m->setFocus();
         w->openPage(w->TabSheet2);
-        QVERIFY(drive::focus() != p1);
+        QVERIFY(drive::focus() != w->TabSheet2->p1);
     }
 
     void closeItemClosesTheWindowAndAboutShowsTheAboutBox()

@@ -1,0 +1,55 @@
+// Building the controls of the amount rows.
+#include "page_rows.h"
+
+#include "fonts.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace ui {
+
+QLabel *caption(QWidget *parent, const QString &text, bool bold)
+{
+    auto *label = new QLabel(text, parent);
+    if (bold)
+        label->setFont(dialogFont(11, true));
+    return label;
+}
+
+QLineEdit *amountField(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *field = new QLineEdit(text, parent);
+    field->setObjectName(name);
+    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    field->setFixedWidth(kAmountWidth);
+    return field;
+}
+
+QLabel *resultLabel(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setFixedWidth(kAmountWidth);
+    label->setMinimumHeight(label->fontMetrics().height() + 2);
+    return label;
+}
+
+QLabel *bahtLabel(QWidget *parent, const QString &name)
+{
+    auto *label = new QLabel(QStringLiteral("บาท"), parent);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    label->setFixedWidth(kBahtWidth);
+    return label;
+}
+
+void addAmount(QBoxLayout *row, QWidget *amount, QLabel *baht)
+{
+    row->addWidget(amount);
+    row->addWidget(baht);
+}
+
+} // namespace ui

@@ -1,0 +1,87 @@
+// Building and handlers of the question panel.
+#include "question_panel.h"
+
+#include "area_stack.h"
+#include "allowances_page.h"
+#include "attachment_page.h"
+#include "entry_steps.h"
+#include "fonts.h"
+#include "formsolve.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+QuestionPanel::QuestionPanel(TFormsolve &form, ui::AreaStack &stack, QWidget *parent)
+    : ui::BevelPanel(parent)
+    , m_form(form)
+    , m_stack(stack)
+{
+    setObjectName("Panel82");
+    setBevels(Bevel::raised, Bevel::raised, 2);
+
+    auto *question = new QLabel(QStringLiteral("ต้องการกรอกใบแนบ"), this);
+    question->setFont(ui::dialogFont(14, true));
+    question->setAlignment(Qt::AlignCenter);
+    ok2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogYesButton), QStringLiteral("ใช่"), this);
+    ok2->setObjectName("ok2");
+    ok2->setDefault(true);
+    can2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogNoButton), QStringLiteral("ไม่"), this);
+    can2->setObjectName("can2");
+    for (QPushButton *button : {ok2, can2})
+        button->setMinimumSize(96, 27);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok2);
+    buttons->addSpacing(24);
+    buttons->addWidget(can2);
+    buttons->addStretch(1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addStretch(1);
+    layout->addWidget(question);
+    layout->addSpacing(12);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+
+    form.onClick(ok2, [this] { ok2Click(); });
+    form.onClick(can2, [this] { can2Click(); });
+    form.onExit(can2, [this](QWidget *receiving) { can2Exit(receiving); });
+    form.exits().setDefaultButton(this, ok2);
+}
+
+void QuestionPanel::ask()
+{
+    m_stack.bringToFront(this);
+    ok2->setFocus();
+}
+
+void QuestionPanel::ok2Click()
+{
+    m_form.TabSheet4->answerYes();
+    answered();
+}
+
+void QuestionPanel::can2Click()
+{
+    m_form.TabSheet4->answerNo();
+    answered();
+}
+
+void QuestionPanel::answered()
+{
+    m_stack.sendToBack(this);
+    tax::openAttachment(m_form.ledger());
+}
+
+void QuestionPanel::can2Exit(QWidget *receiving)
+{
+    // Tab keeps to the two answers while the question is asked; turning to
+    // another page, by an answer or by a tab, goes where it leads.
+    if (m_form.solve->currentWidget() == m_form.TabSheet3 && receiving != m_form.solve->tabBar())
+        ok2->setFocus();
+}
