@@ -61,6 +61,220 @@ class SeverancePanelTest : public QObject {
 private slots:
     void initTestCase() { ui::installFontSubstitutions(); }
 
+    void itemsOnlyOpeningDisablesLineEightOfThatPersonAlone_data()
+    {
+        QTest::addColumn<QString>("items");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QStringList>("disabled");
+        QTest::addColumn<QStringList>("enabled");
+        QTest::addColumn<QString>("firstFocus");
+        QTest::newRow("taxpayer") << "ch11m" << "m" << kTaxpayerLineEight << kSpouseLineEight << "computecheck3";
+        QTest::newRow("spouse") << "ch11f" << "f" << kSpouseLineEight << kTaxpayerLineEight << "computecheck1";
+    }
+
+    void itemsOnlyOpeningDisablesLineEightOfThatPersonAlone()
+    {
+        QFETCH(QString, items);
+        QFETCH(QString, suffix);
+        QFETCH(QStringList, disabled);
+        QFETCH(QStringList, enabled);
+        QFETCH(QString, firstFocus);
+        Severance s;
+        QVERIFY(s.showPage());
+        s.enter("year1", "10");
+        s.enter(qPrintable(items), "200000");
+        s.openPanel();
+        QVERIFY(s.panelInFront());
+        QCOMPARE(s.text(qPrintable("total9" + suffix)), QString("  200,000.00"));
+        QCOMPARE(s.text(qPrintable("total10" + suffix)), QString("   70,000.00"));
+        QCOMPARE(s.text(qPrintable("total11" + suffix)), QString("0"));
+        for (const QString &name : disabled)
+            QVERIFY2(!s.control(name)->isEnabled(), qPrintable(name));
+        for (const QString &name : enabled)
+            QVERIFY2(s.control(name)->isEnabled(), qPrintable(name));
+        QCOMPARE(drive::focusName(), firstFocus);
+    }
+
+    void itemsOnlyExpenseIsCarriedToTheAttachment()
+    {
+        Severance s;
+        s.panel.Panel78->hide(); // a status without the spouse's half
+        QVERIFY(s.showPage());
+        s.enter("year1", "10");
+        s.enter("ch11m", "100000");
+        s.enter("ch12m", "50000");
+        s.enter("ch13m", "50000");
+        s.openPanel();
+        drive::typeInto(s.panel.com5m, "10");
+        drive::enter();
+        QCOMPARE(s.text("total11m"), QString("  130,000.00"));
+        QCOMPARE(s.text("total12m"), QString("   65,000.00"));
+        QCOMPARE(s.text("total13m"), QString("  135,000.00"));
+        QVERIFY2(!s.panelInFront(), "Enter in the last field presses OK");
+        QCOMPARE(s.text("total14m"), QString("  135,000.00"));
+        QCOMPARE(s.text("total15m"), QString("   65,000.00"));
+        QCOMPARE(s.text("total16m"), QString("    3,250.00"));
+        QTRY_COMPARE(drive::focusName(), QString("Edit3"));
+        QVERIFY(s.messages.texts.isEmpty());
+    }
+
+    void lineNineCountsItemFiveUpToSalaryTimesYears_data()
+    {
+        QTest::addColumn<QString>("items1to3");
+        QTest::addColumn<QString>("item5");
+        QTest::addColumn<QString>("salary");
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QString>("line9");
+        QTest::newRow("item 5 above the product") << "0" << "300000" << "20000" << "  200,000.00" << "  200,000.00";
+        QTest::newRow("item 5 below the product") << "0" << "300000" << "40000" << "  400,000.00" << "  300,000.00";
+        QTest::newRow("both, small product") << "100000" << "300000" << "20000" << "  200,000.00" << "  300,000.00";
+        QTest::newRow("both, large product") << "100000" << "300000" << "50000" << "  500,000.00" << "  400,000.00";
+    }
+
+    void lineNineCountsItemFiveUpToSalaryTimesYears()
+    {
+        QFETCH(QString, items1to3);
+        QFETCH(QString, item5);
+        QFETCH(QString, salary);
+        QFETCH(QString, product);
+        QFETCH(QString, line9);
+        Severance s;
+        QVERIFY(s.showPage());
+        s.enter("ch11f", items1to3);
+        s.enter("ch14f", item5);
+        s.openPanel();
+        QCOMPARE(drive::focusName(), QString("computecheck1"));
+        s.enter("com1f", salary);
+        s.enter("com2f", "10");
+        QCOMPARE(s.field("com3f"), product);
+        QCOMPARE(s.text("total9f"), line9);
+        QCOMPARE(drive::focusName(), QString("computecheck7"));
+        QCOMPARE(s.text("total9m"), QString("0"));
+    }
+
+    void lineEightYearsAreCopiedToLineTen()
+    {
+        Severance s;
+        QVERIFY(s.showPage());
+        s.openPanel();
+        s.enter("com2m", "5");
+        QCOMPARE(s.field("com5m"), QString("5"));
+        s.enter("com2f", "5");
+        QCOMPARE(s.field("com5f"), QString("        5.00"));
+    }
+
+    void the3500RadioChangesLineTenOnlyUntilTheYearsAreLeftAgain()
+    {
+        Severance s;
+        QVERIFY(s.showPage());
+        s.enter("ch14m", "300000");
+        s.openPanel();
+        s.enter("com1m", "20000");
+        s.enter("com2m", "10");
+        s.enter("com5m", "10");
+        QCOMPARE(s.text("total13m"), QString("  135,000.00"));
+        QTest::mouseClick(s.panel.computecheck4, Qt::LeftButton);
+        QCOMPARE(s.text("total10m"), QString("   35,000.00"));
+        QCOMPARE(s.text("total11m"), QString("  130,000.00"));
+        QCOMPARE(s.text("total13m"), QString("  135,000.00"));
+        s.enter("com5m", "10");
+        QCOMPARE(s.text("total11m"), QString("  165,000.00"));
+        QCOMPARE(s.text("total12m"), QString("   82,500.00"));
+        QCOMPARE(s.text("total13m"), QString("  117,500.00"));
+    }
+
+    void lineTenAboveLineNineMakesTheRemainderNegative()
+    {
+        Severance s;
+        QVERIFY(s.showPage());
+        s.enter("year1", "5");
+        s.enter("ch13f", "10000");
+        s.openPanel();
+        s.enter("com5f", "5");
+        QCOMPARE(s.text("total10f"), QString("   35,000.00"));
+        QCOMPARE(s.text("total11f"), QString("  -25,000.00"));
+        QCOMPARE(s.text("total12f"), QString("  -12,500.00"));
+        QCOMPARE(s.text("total13f"), QString("   22,500.00"));
+    }
+
+    void focusMovesFromTheTaxpayerToTheSpouseAndOnToOk_data()
+    {
+        QTest::addColumn<bool>("spouseShown");
+        QTest::addColumn<QString>("afterTaxpayerYears");
+        QTest::newRow("both halves") << true << "computecheck5";
+        QTest::newRow("taxpayer alone") << false << "BitBtn5";
+    }
+
+    void focusMovesFromTheTaxpayerToTheSpouseAndOnToOk()
+    {
+        QFETCH(bool, spouseShown);
+        QFETCH(QString, afterTaxpayerYears);
+        Severance s;
+        s.panel.Panel78->setVisible(spouseShown);
+        QVERIFY(s.showPage());
+        s.openPanel();
+        s.enter("com2m", "3");
+        QCOMPARE(drive::focusName(), QString("computecheck3"));
+        s.enter("com5m", "3");
+        QCOMPARE(drive::focusName(), afterTaxpayerYears);
+        if (spouseShown) {
+            s.enter("com5f", "2");
+            QCOMPARE(drive::focusName(), QString("BitBtn5"));
+        }
+        drive::tab();
+        QCOMPARE(drive::focusName(), QString("computecheck1"));
+        QVERIFY(s.messages.texts.isEmpty());
+    }
+
+    void spouseHalfIsEnteredAtItsFirstEnabledControl()
+    {
+        Severance s;
+        QVERIFY(s.showPage());
+        s.enter("ch11f", "200000");
+        s.openPanel();
+        s.enter("com5m", "3");
+        QCOMPARE(drive::focusName(), QString("com5f"));
+    }
+
+    void tabNeverLeavesThePanel()
+    {
+        Severance s;
+        QVERIFY(s.showPage());
+        s.enter("ch11m", "200000");
+        s.openPanel();
+        for (int i = 0; i < 40; ++i) {
+            QVERIFY2(s.panel.isAncestorOf(drive::focus()), qPrintable(drive::focusName()));
+            drive::tab();
+        }
+        QVERIFY(s.messages.texts.isEmpty());
+    }
+
+    void okWithoutLineThirteenAsksToCompleteTheComputation()
+    {
+        Severance s;
+        QVERIFY(s.showPage());
+        s.openPanel();
+        s.panel.total13f->clear();
+        QTest::mouseClick(s.panel.BitBtn5, Qt::LeftButton);
+        QCOMPARE(s.messages.texts, QStringList{"กรุณาทำการคำวณให้ครบ!!!"});
+        QVERIFY(s.panelInFront());
+        QCOMPARE(s.text("total14m"), QString("0"));
+        QTRY_VERIFY(s.panel.isAncestorOf(drive::focus()));
+    }
+
+    void aTextThatIsNotANumberStopsTheHandler()
+    {
+        Severance s;
+        QVERIFY(s.showPage());
+        s.openPanel();
+        s.enter("com1m", "20000");
+        s.enter("com2m", "ten");
+        QCOMPARE(s.messages.texts, QStringList{"'ten' is not a valid floating point value"});
+        QCOMPARE(s.messages.kinds, QStringList{"errorReport"});
+        QCOMPARE(s.field("com5m"), QString("0"));
+        QCOMPARE(s.field("com3m"), QString("0"));
+    }
+
     void panelShowsEveryCaptionInFull()
     {
         Severance s;
@@ -70,6 +284,11 @@ private slots:
         s.openPanel();
         s.enter("com1f", "40000");
         s.enter("com2f", "10");
+        for (QLabel *label : s.panel.findChildren<QLabel *>()) {
+            const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().width();
+            const int room = label->wordWrap() ? label->height() : label->width();
+            QVERIFY2(needed <= room, qPrintable(label->objectName() + ": " + label->text()));
+        }
         saveScreenshot(s.w.get(), "severance_panel");
     }
 };
