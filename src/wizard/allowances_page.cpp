@@ -6,6 +6,7 @@
 #include "formsolve.h"
 #include "money_text.h"
 #include "page_rows.h"
+#include "page_turn.h"
 #include "question_panel.h"
 
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -299,20 +299,20 @@ void AllowancesPage::Okbut2Click()
 void AllowancesPage::p3Click() { p3->setChecked(true); }
 void AllowancesPage::p4Click() { p4->setChecked(true); }
 
-bool AllowancesPage::isTurningPage(QWidget *receiving) const
+bool AllowancesPage::isLeavingPage(QWidget *receiving) const
 {
-    return receiving == m_form.solve->tabBar() || m_form.solve->currentWidget() != this;
+    return m_form.solve->currentWidget() != this || ui::isTurningPage(m_form.solve, receiving);
 }
 
 void AllowancesPage::p3Exit(QWidget *receiving)
 {
-    if (m_form.maritalStatus() == tax::MaritalStatus::widow && !isTurningPage(receiving))
+    if (m_form.maritalStatus() == tax::MaritalStatus::widow && !isLeavingPage(receiving))
         ch4m->setFocus();
 }
 
 void AllowancesPage::p4Exit(QWidget *receiving)
 {
-    if (!isTurningPage(receiving))
+    if (!isLeavingPage(receiving))
         ch4m->setFocus();
 }
 

@@ -64,7 +64,7 @@ private:
     void socialSecurityExit(tax::Person who);
     void donationExit(tax::Person who);
     void showLines(tax::Person who, const tax::AllowanceLines &lines);
-    bool isTurningPage(QWidget *receiving) const;
+    bool isLeavingPage(QWidget *receiving) const;
 
     TFormsolve &m_form;
     ui::AreaStack m_questionStack; // the question panel under the rows of lines 10 to 16

@@ -6,6 +6,7 @@
 #include "formsolve.h"
 #include "money_text.h"
 #include "page_rows.h"
+#include "page_turn.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -126,7 +126,7 @@ void ExpensesPage::Okbut2Exit(QWidget *receiving)
 {
     // Tab from the button goes round to the page's first control; turning to
     // another page by its tab stays possible.
-    if (m_form.solve->currentWidget() == this && receiving != m_form.solve->tabBar())
+    if (m_form.solve->currentWidget() == this && !ui::isTurningPage(m_form.solve, receiving))
         p1->setFocus();
 }
 

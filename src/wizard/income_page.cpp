@@ -6,6 +6,7 @@
 #include "formsolve.h"
 #include "money_text.h"
 #include "page_rows.h"
+#include "page_turn.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -205,6 +205,6 @@ void IncomePage::Okbut1Exit(QWidget *receiving)
 {
     // Tab from the button goes round to the page's first field; turning to
     // another page by its tab stays possible.
-    if (m_form.solve->currentWidget() == this && receiving != m_form.solve->tabBar())
+    if (m_form.solve->currentWidget() == this && !ui::isTurningPage(m_form.solve, receiving))
         ch1m->setFocus();
 }

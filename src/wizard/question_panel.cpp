@@ -7,12 +7,12 @@
 #include "entry_steps.h"
 #include "fonts.h"
 #include "formsolve.h"
+#include "page_turn.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -82,6 +82,6 @@ void QuestionPanel::can2Exit(QWidget *receiving)
 {
     // Tab keeps to the two answers while the question is asked; turning to
     // another page, by an answer or by a tab, goes where it leads.
-    if (m_form.solve->currentWidget() == m_form.TabSheet3 && receiving != m_form.solve->tabBar())
+    if (m_form.solve->currentWidget() == m_form.TabSheet3 && !ui::isTurningPage(m_form.solve, receiving))
         ok2->setFocus();
 }
