@@ -83,10 +83,11 @@ inline void typeText(QWidget *control, const QString &text)
     }
 }
 
-// Types into the field that has the focus, after checking it is `name`.
+// Types into the field that has the focus, after checking it is `name` (once
+// a message box has given the window the keyboard back).
 inline void typeHere(const QString &name, const QString &text)
 {
-    QCOMPARE(drive::focusName(), name);
+    QTRY_COMPARE(drive::focusName(), name);
     auto *field = qobject_cast<QLineEdit *>(drive::focus());
     QVERIFY(field);
     field->selectAll();
@@ -173,7 +174,7 @@ inline void allowancesOf(const Allowances &a, const QString &letter)
     const QString *amounts[] = {&a.lifeInsurance, &a.providentFund, &a.housingLoanInterest,
                                 &a.socialSecurity, &a.donation};
     for (int row = 0; row < 5 && !QTest::currentTestFailed(); ++row) {
-        QCOMPARE(drive::focusName(), QStringLiteral("none%1").arg(row + 1) + letter);
+        QTRY_COMPARE(drive::focusName(), QStringLiteral("none%1").arg(row + 1) + letter);
         drive::tab();
         typeAndTab(QStringLiteral("ch%1").arg(row + 6) + letter, *amounts[row]);
     }
@@ -192,7 +193,7 @@ inline void allowances(TFormsolve &w, const Return &r)
     allowancesOf(r.taxpayerAllowances, QStringLiteral("m"));
     if (spouseEntersAllowances(r.status) && !QTest::currentTestFailed())
         allowancesOf(r.spouseAllowances, QStringLiteral("f"));
-    QCOMPARE(drive::focusName(), QStringLiteral("ok2"));
+    QTRY_COMPARE(drive::focusName(), QStringLiteral("ok2"));
 }
 
 // The whole walk from the personal data area to the question panel.
