@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <span>
+
 namespace {
 
 using P = AttachmentPage;
@@ -98,20 +100,20 @@ constexpr AmountRow kLineRows[]{
      {{{&P::total18m, "total18m"}, {&P::total18f, "total18f"}}}, "0", {"line7Bahtm", "Label216"}},
 };
 
-// What the question panel's answers copy onto the header strip.
-struct NameCopy {
-    QLabel *AttachmentPage::*label;
+// The header strip, and what the question panel's answers copy into it.
+struct HeaderLabel {
+    PageMember<QLabel> label;
     const char *prefix;
     const char *source; // a field of the personal data area
 };
 
-constexpr NameCopy kNameCopies[]{
-    {&P::cname1, "ชื่อ  ", "name1"},
-    {&P::csurname1, "นามสกุล  ", "surname1"},
-    {&P::cidtax1, "เลขประจำตัวผู้เสียภาษี  ", "idtax1"},
-    {&P::cname2, "ชื่อ  ", "name2"},
-    {&P::csurname2, "นามสกุล  ", "surname2"},
-    {&P::cidtax2, "เลขประจำตัวผู้เสียภาษี  ", "idtax2"},
+constexpr HeaderLabel kHeader[]{
+    {{&P::cname1, "cname1"}, "ชื่อ  ", "name1"},
+    {{&P::csurname1, "csurname1"}, "นามสกุล  ", "surname1"},
+    {{&P::cidtax1, "cidtax1"}, "เลขประจำตัวผู้เสียภาษี  ", "idtax1"},
+    {{&P::cname2, "cname2"}, "ชื่อ  ", "name2"},
+    {{&P::csurname2, "csurname2"}, "นามสกุล  ", "surname2"},
+    {{&P::cidtax2, "cidtax2"}, "เลขประจำตัวผู้เสียภาษี  ", "idtax2"},
 };
 
 QString text(const char *utf8)
@@ -125,28 +127,28 @@ QRect columnHead(int person, int y)
 }
 
 // Builds the rows of a table from `y` down; returns the y below the last row.
-int buildRows(AttachmentPage &page, QWidget *area, const AmountRow *begin, const AmountRow *end, int y)
+int buildRows(AttachmentPage &page, QWidget *area, std::span<const AmountRow> rows, int y)
 {
-    for (const AmountRow *row = begin; row != end; ++row) {
-        const int top = y + (row->height - kFieldHeight) / 2;
-        const int labelTop = y + (row->height - kLabelRow) / 2;
-        ui::placeCaption(area, text(row->caption), QRect(kCaptionX, labelTop, kCaptionWidth, kLabelRow),
-                         row->captionName);
+    for (const AmountRow &row : rows) {
+        const int top = y + (row.height - kFieldHeight) / 2;
+        const int labelTop = y + (row.height - kLabelRow) / 2;
+        ui::placeCaption(area, text(row.caption), QRect(kCaptionX, labelTop, kCaptionWidth, kLabelRow),
+                         row.captionName);
         for (std::size_t person = 0; person < 2; ++person) {
             const int x = kAmountX[person];
-            if (row->entry[person].member) {
-                row->entry[person].in(page) = ui::placeField(area, row->entry[person].name,
+            if (row.entry[person].member) {
+                row.entry[person].in(page) = ui::placeField(area, row.entry[person].name,
                                                              QRect(x, top, kAmountWidth, kFieldHeight), QStringLiteral("0"));
             } else {
                 // Inset as far as a field's text is, so that the decimals line up.
-                row->result[person].in(page) = ui::placeResult(area, row->result[person].name,
-                                                               QRect(x, labelTop, kAmountWidth - 4, kLabelRow), text(row->initial));
+                row.result[person].in(page) = ui::placeResult(area, row.result[person].name,
+                                                               QRect(x, labelTop, kAmountWidth - 4, kLabelRow), text(row.initial));
             }
-            if (row->baht[person])
+            if (row.baht[person])
                 ui::placeCaption(area, text("บาท"), QRect(x + kAmountWidth + kBahtGap, labelTop, kBahtWidth, kLabelRow),
-                                 row->baht[person]);
+                                 row.baht[person]);
         }
-        y += row->height;
+        y += row.height;
     }
     return y;
 }
@@ -178,8 +180,7 @@ AttachmentPage::AttachmentPage(TFormsolve &form)
 
     buildHeader();
     buildEmployers();
-    buildItems();
-    buildLines();
+    buildLines(buildItems() + 2);
 
     BitBtn6 = ui::placeButton(this, "BitBtn6", text("หน้าต่อไป"), kNextButton);
     BitBtn6->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
@@ -195,18 +196,13 @@ AttachmentPage::AttachmentPage(TFormsolve &form)
 
 void AttachmentPage::buildHeader()
 {
-    // Each person's name, surname and tax number, the taxpayer's over the
-    // left half and the spouse's over the right, as the amount columns are.
-    const std::array<std::array<QLabel *AttachmentPage::*, 3>, 2> labels{{
-        {&P::cname1, &P::csurname1, &P::cidtax1},
-        {&P::cname2, &P::csurname2, &P::cidtax2},
-    }};
-    const std::array<const char *, 6> names{"cname1", "csurname1", "cidtax1", "cname2", "csurname2", "cidtax2"};
-    for (std::size_t person = 0; person < 2; ++person) {
-        const int x = person == 0 ? kCaptionX : 400;
+    // Name and surname side by side, the tax number below them; the
+    // taxpayer's over the left half and the spouse's over the right, as the
+    // amount columns are.
+    for (std::size_t i = 0; i < std::size(kHeader); ++i) {
+        const int x = i < 3 ? kCaptionX : 400;
         const std::array<QRect, 3> where{QRect(x, 0, 186, 20), QRect(x + 188, 0, 196, 20), QRect(x, 20, 384, 20)};
-        for (std::size_t i = 0; i < 3; ++i)
-            this->*labels[person][i] = ui::placeCaption(entryFields, QString(), where[i], names[person * 3 + i]);
+        kHeader[i].label.in(*this) = ui::placeCaption(entryFields, QString(), where[i % 3], kHeader[i].label.name);
     }
 }
 
@@ -229,7 +225,7 @@ void AttachmentPage::buildEmployers()
     }
 }
 
-void AttachmentPage::buildItems()
+int AttachmentPage::buildItems()
 {
     ui::placeCaption(entryFields, text("รายการเงินได้ที่นายจ้างจ่ายให้ครั้งเดียว ฯ"),
                      QRect(kCaptionX, 122, kCaptionWidth, 20), "", true);
@@ -240,12 +236,12 @@ void AttachmentPage::buildItems()
     ui::placeCaption(entryFields, text("ผู้มีเงินได้"), columnHead(0, 142))->setAlignment(Qt::AlignCenter);
     Label139 = ui::placeCaption(entryFields, text("คู่สมรส"), columnHead(1, 142), "Label139");
     Label139->setAlignment(Qt::AlignCenter);
-    buildRows(*this, entryFields, std::begin(kItemRows), std::end(kItemRows), 164);
+    return buildRows(*this, entryFields, kItemRows, 164);
 }
 
-void AttachmentPage::buildLines()
+void AttachmentPage::buildLines(int top)
 {
-    buildRows(*this, entryFields, std::begin(kLineRows), std::end(kLineRows), 314);
+    buildRows(*this, entryFields, kLineRows, top);
 
     // The compute button stands on line 2, whose expense it works out.
     const QLabel *line2 = entryFields->findChild<QLabel *>("line2Caption");
@@ -292,9 +288,9 @@ void AttachmentPage::bindHandlers()
 
 void AttachmentPage::copyNames()
 {
-    for (const NameCopy &copy : kNameCopies) {
-        const auto *source = m_form.findChild<QLineEdit *>(QString::fromLatin1(copy.source));
-        (this->*copy.label)->setText(text(copy.prefix) + (source ? source->text() : QString()));
+    for (const HeaderLabel &header : kHeader) {
+        const auto *source = m_form.findChild<QLineEdit *>(QString::fromLatin1(header.source));
+        header.label.in(*this)->setText(text(header.prefix) + (source ? source->text() : QString()));
     }
 }
 

@@ -89,8 +89,8 @@ private:
 
     void buildHeader();
     void buildEmployers();
-    void buildItems();
-    void buildLines();
+    int buildItems(); // returns the y below the items
+    void buildLines(int top);
     void bindHandlers();
     void copyNames();
     const Column &column(tax::Person who) const;

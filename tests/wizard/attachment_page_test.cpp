@@ -70,28 +70,6 @@ class AttachmentPageTest : public QObject {
 private slots:
     void initTestCase() { ui::installFontSubstitutions(); }
 
-    void answerYesCopiesNamesAndOpensThePageAtTheFirstEmployer()
-    {
-        Attachment a;
-        const QStringList sources{"name1", "surname1", "idtax1", "name2", "surname2", "idtax2"};
-        const QStringList values{"นายสมชาย", "ใจดี", "1111111111", "นางสมศรี", "รักดี", "0000000000"};
-        for (int i = 0; i < sources.size(); ++i) {
-            auto *field = a.control<QLineEdit>(qPrintable(sources[i]));
-            QVERIFY2(field, qPrintable(sources[i]));
-            field->setText(values[i]);
-        }
-        QVERIFY(a.open());
-        QCOMPARE(a.text("cname1"), QString("ชื่อ  นายสมชาย"));
-        QCOMPARE(a.text("csurname1"), QString("นามสกุล  ใจดี"));
-        QCOMPARE(a.text("cidtax1"), QString("เลขประจำตัวผู้เสียภาษี  1111111111"));
-        QCOMPARE(a.text("cname2"), QString("ชื่อ  นางสมศรี"));
-        QCOMPARE(a.text("csurname2"), QString("นามสกุล  รักดี"));
-        QCOMPARE(a.text("cidtax2"), QString("เลขประจำตัวผู้เสียภาษี  0000000000"));
-        QCOMPARE(a.w->solve->currentWidget(), &a.page);
-        QVERIFY(a.w->isTabShown(&a.page));
-        QCOMPARE(drive::focusName(), QString("nameboss1"));
-    }
-
     void answerNoCoversTheFieldsAndEnterGoesOn()
     {
         Attachment a;
@@ -151,55 +129,35 @@ private slots:
         QCOMPARE(a.text(name("total8")), QString("  200,000.00"));
     }
 
-    void theLongestOfTheYearsCounts()
-    {
-        Attachment a;
-        QVERIFY(a.open());
-        const QStringList years{"5", "12", "0", "8"};
-        for (int i = 0; i < 4; ++i)
-            a.enter(qPrintable(QString("year%1").arg(i + 1)), years[i]);
-        QCOMPARE(runLedger().longestService, 12.0L);
-        QCOMPARE(runLedger().common[tax::shared::yearsOfWork + 3], baht(8));
-    }
-
     void computeButtonGuardsTheWayToTheWithholding_data()
     {
+        QTest::addColumn<bool>("click");
         QTest::addColumn<QString>("lineTenYears");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("panel not used") << "0" << true;
-        QTest::newRow("years formatted as zero") << "        0.00" << true;
-        QTest::newRow("years entered") << "10" << false;
-        QTest::newRow("years not a number") << "ten" << true;
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("Tab, panel not used") << false << "0" << "computebutton";
+        QTest::newRow("Tab, years formatted as zero") << false << "        0.00" << "computebutton";
+        QTest::newRow("Tab, years not a number") << false << "ten" << "computebutton";
+        QTest::newRow("Tab, years entered") << false << "10" << "Edit3";
+        QTest::newRow("click opens the panel") << true << "0" << "computecheck1";
     }
 
     void computeButtonGuardsTheWayToTheWithholding()
     {
+        QFETCH(bool, click);
         QFETCH(QString, lineTenYears);
-        QFETCH(bool, refused);
+        QFETCH(QString, focus);
         Attachment a;
         QVERIFY(a.open());
         a.w->compute1->com5m->setText(lineTenYears);
         a.page.computebutton->setFocus();
-        drive::tab();
-        if (refused) {
-            QCOMPARE(a.messages.texts, QStringList{"กรุณาทำการควณภาษีให้เสร็จก่อน  !!!"});
-            QTRY_COMPARE(drive::focusName(), QString("computebutton"));
-        } else {
-            QVERIFY(a.messages.texts.isEmpty());
-            QCOMPARE(drive::focusName(), QString("Edit3"));
-        }
-    }
-
-    void clickingTheComputeButtonOpensThePanelWithoutTheGuard()
-    {
-        Attachment a;
-        QVERIFY(a.open());
-        a.page.computebutton->setFocus();
-        QTest::mouseClick(a.page.computebutton, Qt::LeftButton);
-        QVERIFY(a.messages.texts.isEmpty());
-        QCOMPARE(a.w->areas().front(), static_cast<QWidget *>(a.w->compute1));
-        QVERIFY(!a.w->solve->isEnabled());
-        QCOMPARE(drive::focusName(), QString("computecheck1"));
+        if (click)
+            QTest::mouseClick(a.page.computebutton, Qt::LeftButton);
+        else
+            drive::tab();
+        const bool refused = focus == "computebutton";
+        QCOMPARE(a.messages.texts, refused ? QStringList{"กรุณาทำการควณภาษีให้เสร็จก่อน  !!!"} : QStringList());
+        QTRY_COMPARE(drive::focusName(), focus);
+        QCOMPARE(a.w->areas().front() == a.w->compute1, click);
     }
 
     void withholdingLeavesTaxToPayOrOverpaid_data()
@@ -233,43 +191,6 @@ private slots:
         const auto &t = runLedger().taxpayer.totals;
         QCOMPARE(t[tax::total::attachmentLine6], line6Value);
         QCOMPARE(t[tax::total::attachmentLine7], line7Value);
-    }
-
-    void expenseAboveTheGrandTotalOwesNoTax()
-    {
-        Attachment a;
-        QVERIFY(a.open());
-        a.computeItemsOnly("100000", "50");
-        QCOMPARE(a.text("total14m"), QString("  225,000.00"));
-        QCOMPARE(a.text("total15m"), QString(" -125,000.00"));
-        QCOMPARE(a.text("total16m"), QString("        0.00"));
-    }
-
-    void tabOrderFollowsTheForm()
-    {
-        Attachment a;
-        QVERIFY(a.open());
-        a.w->compute1->com5m->setText("10");
-        const QStringList expected{"year1", "nameboss2", "year2", "nameboss3", "year3", "nameboss4", "year4",
-                                   "ch11m", "ch11f", "ch12m", "ch12f", "ch13m", "ch13f", "ch14m", "ch14f",
-                                   "computebutton", "Edit3", "ch15m", "ch15f", "BitBtn6"};
-        QStringList visited;
-        for (int i = 0; i < expected.size(); ++i) {
-            drive::tab();
-            visited << drive::focusName();
-        }
-        QCOMPARE(visited, expected);
-        QVERIFY(a.messages.texts.isEmpty());
-    }
-
-    void enterInAFieldGoesOnToTheTaxComputation()
-    {
-        Attachment a;
-        QVERIFY(a.open());
-        drive::typeInto(a.page.ch13m, "70000");
-        drive::enter();
-        QCOMPARE(a.text("total7m"), QString("   70,000.00"));
-        QCOMPARE(a.w->solve->currentWidget(), a.w->TabSheet5);
     }
 
     void aTextThatIsNotANumberIsReportedAndKeepsTheStoredValue()

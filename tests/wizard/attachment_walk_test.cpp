@@ -182,31 +182,6 @@ private slots:
         QCOMPARE(label(w, "total15f"), QString("  200,000.00"));
         QCOMPARE(label(w, "total16f"), QString("   15,000.00"));
     }
-
-    void singleWalkGoesFromTheTaxpayersYearsToOk()
-    {
-        MessageCatcher messages;
-        TFormsolve w(nullptr, nullptr);
-        QVERIFY(drive::showAndActivate(&w));
-        walk::Return r;
-        walk::toQuestion(w, r);
-        drive::enter();
-        QCOMPARE(drive::focusName(), QString("nameboss1"));
-        w.TabSheet4->ch12m->setFocus();
-        typeAndTab("ch12m", "80000");
-        QCOMPARE(drive::focusName(), QString("ch13m"));
-        drive::tab();
-        drive::tab();
-        QCOMPARE(drive::focusName(), QString("computebutton"));
-        QTest::keyClick(drive::focus(), Qt::Key_Space);
-        QCOMPARE(drive::focusName(), QString("computecheck3"));
-        drive::tab();
-        typeAndTab("com5m", "2");
-        QCOMPARE(drive::focusName(), QString("BitBtn5"));
-        drive::enter();
-        expectLabels(w, {{"total14m", "   47,000.00"}, {"total15m", "   33,000.00"}, {"total16m", "    1,650.00"}});
-        QCOMPARE(messages.texts, QStringList());
-    }
 };
 
 QTEST_MAIN(AttachmentWalkTest)
