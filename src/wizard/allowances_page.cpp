@@ -161,9 +161,7 @@ AllowancesPage::AllowancesPage(TFormsolve &form)
 ui::BevelPanel *AllowancesPage::buildPerson(Person who)
 {
     const bool taxpayer = who == Person::taxpayer;
-    auto *panel = new ui::BevelPanel(this);
-    panel->setObjectName(taxpayer ? "Panel5" : "Panel29");
-    panel->setBevels(ui::BevelPanel::Bevel::raised, ui::BevelPanel::Bevel::lowered);
+    ui::BevelPanel *panel = ui::blockPanel(this, taxpayer ? "Panel5" : "Panel29");
     auto *rows = new QVBoxLayout(panel);
     rows->setContentsMargins(6, 4, 6, 4);
     rows->setSpacing(2);

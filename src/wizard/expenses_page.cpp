@@ -13,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -40,8 +39,7 @@ ExpensesPage::ExpensesPage(TFormsolve &form)
 {
     setObjectName("TabSheet2");
 
-    auto *panel = new ui::BevelPanel(this);
-    panel->setBevels(ui::BevelPanel::Bevel::raised, ui::BevelPanel::Bevel::lowered);
+    ui::BevelPanel *panel = ui::blockPanel(this, "expenses");
     auto *grid = new QGridLayout(panel);
     grid->setContentsMargins(16, 10, 16, 12);
     grid->setHorizontalSpacing(8);
@@ -97,20 +95,12 @@ ExpensesPage::ExpensesPage(TFormsolve &form)
     total4m = std::get<1>(personRow(8, taxpayer, "", "total4m", ""));
     std::tie(Label39, total4f, Label161) = personRow(9, spouse, "Label39", "total4f", "Label161");
 
-    Okbut2 = new QPushButton(style()->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("หน้าต่อไป"), this);
-    Okbut2->setObjectName("Okbut2");
-    Okbut2->setDefault(true);
-    Okbut2->setMinimumSize(121, 27);
+    Okbut2 = ui::nextButton(this, "Okbut2");
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(panel);
-    layout->addStretch(1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Okbut2);
-    buttons->addSpacing(24);
-    layout->addLayout(buttons);
+    ui::addBottomButton(layout, Okbut2);
 
     connect(p1, &QCheckBox::clicked, this, &ExpensesPage::p1Click);
     connect(p2, &QCheckBox::clicked, this, &ExpensesPage::p2Click);

@@ -10,11 +10,9 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -67,22 +65,14 @@ IncomePage::IncomePage(TFormsolve &form)
     Panel1 = buildPerson(Person::taxpayer);
     Panel17 = buildPerson(Person::spouse);
 
-    Okbut1 = new QPushButton(style()->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("หน้าต่อไป"), this);
-    Okbut1->setObjectName("Okbut1");
-    Okbut1->setDefault(true);
-    Okbut1->setMinimumSize(121, 27);
+    Okbut1 = ui::nextButton(this, "Okbut1");
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(8);
     layout->addWidget(Panel1);
     layout->addWidget(Panel17);
-    layout->addStretch(1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Okbut1);
-    buttons->addSpacing(24);
-    layout->addLayout(buttons);
+    ui::addBottomButton(layout, Okbut1);
 
     form.onClick(Okbut1, [this] { Okbut1Click(); });
     form.onExit(Okbut1, [this](QWidget *receiving) { Okbut1Exit(receiving); });
@@ -92,9 +82,7 @@ IncomePage::IncomePage(TFormsolve &form)
 ui::BevelPanel *IncomePage::buildPerson(Person who)
 {
     const bool taxpayer = who == Person::taxpayer;
-    auto *panel = new ui::BevelPanel(this);
-    panel->setObjectName(taxpayer ? "Panel1" : "Panel17");
-    panel->setBevels(ui::BevelPanel::Bevel::raised, ui::BevelPanel::Bevel::lowered);
+    ui::BevelPanel *panel = ui::blockPanel(this, taxpayer ? "Panel1" : "Panel17");
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(12, 6, 12, 8);
     layout->setSpacing(4);

@@ -1,11 +1,14 @@
 // Building the controls of the amount rows.
 #include "page_rows.h"
 
+#include "bevel_panel.h"
 #include "fonts.h"
 
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
 
 namespace ui {
 
@@ -50,6 +53,34 @@ void addAmount(QBoxLayout *row, QWidget *amount, QLabel *baht)
 {
     row->addWidget(amount);
     row->addWidget(baht);
+}
+
+BevelPanel *blockPanel(QWidget *parent, const char *name)
+{
+    auto *panel = new BevelPanel(parent);
+    panel->setObjectName(QLatin1StringView(name));
+    panel->setBevels(BevelPanel::Bevel::raised, BevelPanel::Bevel::lowered);
+    return panel;
+}
+
+QPushButton *nextButton(QWidget *parent, const char *name)
+{
+    auto *button = new QPushButton(parent->style()->standardIcon(QStyle::SP_ArrowRight),
+                                   QStringLiteral("หน้าต่อไป"), parent);
+    button->setObjectName(QLatin1StringView(name));
+    button->setDefault(true);
+    button->setMinimumSize(121, 27);
+    return button;
+}
+
+void addBottomButton(QBoxLayout *layout, QPushButton *button)
+{
+    layout->addStretch(1);
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(button);
+    row->addSpacing(24);
+    layout->addLayout(row);
 }
 
 } // namespace ui

@@ -7,9 +7,12 @@
 class QBoxLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace ui {
+
+class BevelPanel;
 
 // The width of the amount column: "%12.2m" amounts up to hundreds of millions.
 inline constexpr int kAmountWidth = 100;
@@ -29,5 +32,14 @@ QLabel *bahtLabel(QWidget *parent, const QString &name = QString());
 
 // Adds the amount and its "บาท" to the end of a row.
 void addAmount(QBoxLayout *row, QWidget *amount, QLabel *baht);
+
+// A panel with a raised outer and a lowered inner bevel, holding a block of rows.
+BevelPanel *blockPanel(QWidget *parent, const char *name);
+
+// A step's next button "หน้าต่อไป", its default button.
+QPushButton *nextButton(QWidget *parent, const char *name);
+
+// Ends a page or area with its button at the bottom right.
+void addBottomButton(QBoxLayout *layout, QPushButton *button);
 
 } // namespace ui

@@ -7,6 +7,7 @@
 #include "formsolve.h"
 #include "identity_number.h"
 #include "income_page.h"
+#include "page_rows.h"
 #include "status_visibility.h"
 
 #include <QGridLayout>
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -87,9 +87,7 @@ constexpr std::array kStatusButtons{
 
 ui::BevelPanel *titledPanel(QWidget *parent, const char *name, const QString &title, QVBoxLayout *&rows)
 {
-    auto *panel = new ui::BevelPanel(parent);
-    panel->setObjectName(QLatin1StringView(name));
-    panel->setBevels(ui::BevelPanel::Bevel::raised, ui::BevelPanel::Bevel::lowered);
+    ui::BevelPanel *panel = ui::blockPanel(parent, name);
     auto *outer = new QVBoxLayout(panel);
     outer->setContentsMargins(10, 4, 10, 8);
     outer->setSpacing(4);
@@ -119,10 +117,7 @@ PersonalDataArea::PersonalDataArea(TFormsolve &form)
     Panel74->setSizePolicy(keepPlace);
     single->setChecked(true);
 
-    ok1 = new QPushButton(style()->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("หน้าต่อไป"), this);
-    ok1->setObjectName("ok1");
-    ok1->setDefault(true);
-    ok1->setMinimumSize(121, 27);
+    ok1 = ui::nextButton(this, "ok1");
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
@@ -130,12 +125,7 @@ PersonalDataArea::PersonalDataArea(TFormsolve &form)
     layout->addWidget(Panel70);
     layout->addWidget(Panel72);
     layout->addWidget(Panel74);
-    layout->addStretch(1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok1);
-    buttons->addSpacing(24);
-    layout->addLayout(buttons);
+    ui::addBottomButton(layout, ok1);
 
     form.onClick(ok1, [this] { ok1Click(); });
     form.exits().setDefaultButton(this, ok1);
@@ -244,34 +234,24 @@ void PersonalDataArea::married3Click() { showSpouse(true); }
 void PersonalDataArea::married4Click() { showSpouse(true); }
 void PersonalDataArea::married5Click() { showSpouse(true); }
 
+void PersonalDataArea::checkNumber(QLineEdit *field, tax::IdCheck result, const QString &wrongMessage)
+{
+    if (result == tax::IdCheck::accepted)
+        return;
+    m_form.showMessage(result == tax::IdCheck::empty ? kFillEverything : wrongMessage);
+    m_form.exits().refuse(field);
+}
+
 void PersonalDataArea::checkCitizenId(QLineEdit *field)
 {
-    switch (tax::checkCitizenId(field->text().toStdString())) {
-    case tax::IdCheck::accepted:
-        return;
-    case tax::IdCheck::empty:
-        m_form.showMessage(kFillEverything);
-        break;
-    case tax::IdCheck::wrong:
-        m_form.showMessage(QStringLiteral("กรุณาใส่บัตรประจำตัวประชาชนให้ถูกต้อง !!!"));
-        break;
-    }
-    m_form.exits().refuse(field);
+    checkNumber(field, tax::checkCitizenId(field->text().toStdString()),
+                QStringLiteral("กรุณาใส่บัตรประจำตัวประชาชนให้ถูกต้อง !!!"));
 }
 
 void PersonalDataArea::checkTaxpayerId(QLineEdit *field)
 {
-    switch (tax::checkTaxpayerId(field->text().toStdString())) {
-    case tax::IdCheck::accepted:
-        return;
-    case tax::IdCheck::empty:
-        m_form.showMessage(kFillEverything);
-        break;
-    case tax::IdCheck::wrong:
-        m_form.showMessage(QStringLiteral("กรุณาใส่เลขประจำตัวผู้เสียภาษีให้ถูกต้อง !!!"));
-        break;
-    }
-    m_form.exits().refuse(field);
+    checkNumber(field, tax::checkTaxpayerId(field->text().toStdString()),
+                QStringLiteral("กรุณาใส่เลขประจำตัวผู้เสียภาษีให้ถูกต้อง !!!"));
 }
 
 void PersonalDataArea::checkFilled(QLineEdit *field)

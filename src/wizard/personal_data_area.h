@@ -2,6 +2,7 @@
 // marital status, lying over the page control until its next button is pressed.
 #pragma once
 
+#include "identity_number.h"
 #include "marital_status.h"
 
 #include <QGroupBox>
@@ -62,6 +63,7 @@ private:
     ui::BevelPanel *buildPerson(int person, const QString &title);
     void buildStatus();
     void showSpouse(bool withTaxNumber);
+    void checkNumber(QLineEdit *field, tax::IdCheck result, const QString &wrongMessage);
     void checkCitizenId(QLineEdit *field);
     void checkTaxpayerId(QLineEdit *field);
     void checkFilled(QLineEdit *field);
