@@ -42,7 +42,6 @@ constexpr int kColumnsWidth = 298;
 
 constexpr int kLabelRow = 22;
 constexpr int kFieldRow = 26;
-constexpr int kFieldHeight = 25;
 
 struct EmployerRow {
     const char *number;
@@ -130,7 +129,7 @@ QRect columnHead(int person, int y)
 int buildRows(AttachmentPage &page, QWidget *area, std::span<const AmountRow> rows, int y)
 {
     for (const AmountRow &row : rows) {
-        const int top = y + (row.height - kFieldHeight) / 2;
+        const int top = y + (row.height - ui::kFieldHeight) / 2;
         const int labelTop = y + (row.height - kLabelRow) / 2;
         ui::placeCaption(area, text(row.caption), QRect(kCaptionX, labelTop, kCaptionWidth, kLabelRow),
                          row.captionName);
@@ -138,7 +137,7 @@ int buildRows(AttachmentPage &page, QWidget *area, std::span<const AmountRow> ro
             const int x = kAmountX[person];
             if (row.entry[person].member) {
                 row.entry[person].in(page) = ui::placeField(area, row.entry[person].name,
-                                                             QRect(x, top, kAmountWidth, kFieldHeight), QStringLiteral("0"));
+                                                             QRect(x, top, kAmountWidth, ui::kFieldHeight), QStringLiteral("0"));
             } else {
                 // Inset as far as a field's text is, so that the decimals line up.
                 row.result[person].in(page) = ui::placeResult(area, row.result[person].name,
@@ -216,10 +215,10 @@ void AttachmentPage::buildEmployers()
         const int y = 66 + index / 2 * kFieldRow;
         if (index < 2)
             ui::placeResult(entryFields, "", QRect(x + 220, 44, 132, kLabelRow), text("จำนวนปี ที่ทำงาน"));
-        ui::placeCaption(entryFields, text(row.number), QRect(x, y, 14, kFieldHeight));
-        row.name.in(*this) = ui::placeField(entryFields, row.name.name, QRect(x + 16, y, 270, kFieldHeight), QString(),
+        ui::placeCaption(entryFields, text(row.number), QRect(x, y, 14, ui::kFieldHeight));
+        row.name.in(*this) = ui::placeField(entryFields, row.name.name, QRect(x + 16, y, 270, ui::kFieldHeight), QString(),
                                             Qt::AlignLeft);
-        row.years.in(*this) = ui::placeField(entryFields, row.years.name, QRect(x + 292, y, 60, kFieldHeight),
+        row.years.in(*this) = ui::placeField(entryFields, row.years.name, QRect(x + 292, y, 60, ui::kFieldHeight),
                                              QStringLiteral("0"));
         ++index;
     }
@@ -247,7 +246,7 @@ void AttachmentPage::buildLines(int top)
     const QLabel *line2 = entryFields->findChild<QLabel *>("line2Caption");
     const int line2Right = kCaptionX + line2->fontMetrics().horizontalAdvance(line2->text());
     computebutton = ui::placeButton(entryFields, "computebutton", text("วิธีการคำนวณค่าใช้จ่าย"),
-                                    QRect(line2Right + 24, line2->y() + (kLabelRow - kFieldHeight) / 2 + 1, 170, kFieldHeight));
+                                    QRect(line2Right + 24, line2->y() + (kLabelRow - ui::kFieldHeight) / 2 + 1, 170, ui::kFieldHeight));
 
     // The number of certificates fills the run of blanks in line 5's caption,
     // leaving one blank on either side.
@@ -261,7 +260,7 @@ void AttachmentPage::buildLines(int top)
     const int left = kCaptionX + metrics.horizontalAdvance(caption.left(blankStart + 1));
     const int right = kCaptionX + metrics.horizontalAdvance(caption.left(blankEnd - 1));
     Edit3 = ui::placeField(entryFields, "Edit3",
-                           QRect(left, line5->y() + (kLabelRow - kFieldHeight) / 2 + 1, right - left, kFieldHeight),
+                           QRect(left, line5->y() + (kLabelRow - ui::kFieldHeight) / 2 + 1, right - left, ui::kFieldHeight),
                            QString(), Qt::AlignCenter);
 }
 

@@ -68,7 +68,6 @@ constexpr int kAmountWidth = 120;
 constexpr int kBahtX = 332;
 constexpr int kBahtWidth = 26;
 constexpr int kLineHeight = 20;
-constexpr int kFieldHeight = 25;
 
 // Lines 9 to 13. A caption too long to share its row with the amount takes
 // a row of its own, and the amount goes on the row below, beside the
@@ -156,13 +155,13 @@ void SeverancePanel::buildHalf(const SeveranceHalf &half, ui::BevelPanel *area)
     for (const PanelMember<QCheckBox> *box : {&half.lastMonth, &half.averaged})
         box->in(self)->setObjectName(text(box->name));
 
-    half.salary.in(self) = ui::placeField(area, half.salary.name, QRect(kIndentX, 90, 104, kFieldHeight), zero);
-    half.times.in(self) = ui::placeCaption(area, QStringLiteral("x"), QRect(122, 90, 10, kFieldHeight), half.times.name);
-    half.years.in(self) = ui::placeField(area, half.years.name, QRect(134, 90, 46, kFieldHeight), zero);
-    half.yearUnit.in(self) = ui::placeCaption(area, text("ปี"), QRect(184, 90, 18, kFieldHeight), half.yearUnit.name);
-    half.yearsWorked.in(self) = ui::placeCaption(area, text("(จำนวนปีที่ทำงาน)"), QRect(204, 90, 120, kFieldHeight),
+    half.salary.in(self) = ui::placeField(area, half.salary.name, QRect(kIndentX, 90, 104, ui::kFieldHeight), zero);
+    half.times.in(self) = ui::placeCaption(area, QStringLiteral("x"), QRect(122, 90, 10, ui::kFieldHeight), half.times.name);
+    half.years.in(self) = ui::placeField(area, half.years.name, QRect(134, 90, 46, ui::kFieldHeight), zero);
+    half.yearUnit.in(self) = ui::placeCaption(area, text("ปี"), QRect(184, 90, 18, ui::kFieldHeight), half.yearUnit.name);
+    half.yearsWorked.in(self) = ui::placeCaption(area, text("(จำนวนปีที่ทำงาน)"), QRect(204, 90, 120, ui::kFieldHeight),
                                                  half.yearsWorked.name);
-    half.product.in(self) = ui::placeField(area, half.product.name, QRect(kIndentX, 117, 104, kFieldHeight), zero);
+    half.product.in(self) = ui::placeField(area, half.product.name, QRect(kIndentX, 117, 104, ui::kFieldHeight), zero);
     half.product.in(self)->setReadOnly(true);
 
     for (const ResultRow &row : kResultRows) {
@@ -179,19 +178,19 @@ void SeverancePanel::buildHalf(const SeveranceHalf &half, ui::BevelPanel *area)
     // Line 10: the rate per year, and the years it is multiplied by.
     constexpr int rateY = 206;
     half.rate7000.in(self) = new QRadioButton(text("7,000 หรือ"), area);
-    half.rate7000.in(self)->setGeometry(kIndentX, rateY, 88, kFieldHeight);
+    half.rate7000.in(self)->setGeometry(kIndentX, rateY, 88, ui::kFieldHeight);
     half.rate3500.in(self) = new QRadioButton(QStringLiteral("3,500"), area);
-    half.rate3500.in(self)->setGeometry(102, rateY, 60, kFieldHeight);
+    half.rate3500.in(self)->setGeometry(102, rateY, 60, ui::kFieldHeight);
     for (const PanelMember<QRadioButton> *radio : {&half.rate7000, &half.rate3500})
         radio->in(self)->setObjectName(text(radio->name));
     auto *rates = new QButtonGroup(area);
     rates->addButton(half.rate7000.in(self));
     rates->addButton(half.rate3500.in(self));
     half.rate7000.in(self)->setChecked(true);
-    ui::placeCaption(area, QStringLiteral("x"), QRect(164, rateY, 10, kFieldHeight));
-    half.expenseYears.in(self) = ui::placeField(area, half.expenseYears.name, QRect(176, rateY, 46, kFieldHeight), zero);
-    ui::placeCaption(area, text("ปี"), QRect(226, rateY, 18, kFieldHeight));
-    ui::placeCaption(area, text("(จำนวนปีที่ทำงาน)"), QRect(246, rateY, 112, kFieldHeight));
+    ui::placeCaption(area, QStringLiteral("x"), QRect(164, rateY, 10, ui::kFieldHeight));
+    half.expenseYears.in(self) = ui::placeField(area, half.expenseYears.name, QRect(176, rateY, 46, ui::kFieldHeight), zero);
+    ui::placeCaption(area, text("ปี"), QRect(226, rateY, 18, ui::kFieldHeight));
+    ui::placeCaption(area, text("(จำนวนปีที่ทำงาน)"), QRect(246, rateY, 112, ui::kFieldHeight));
 }
 
 void SeverancePanel::bindHalf(const SeveranceHalf &half)

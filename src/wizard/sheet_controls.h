@@ -15,6 +15,9 @@ class QWidget;
 
 namespace ui {
 
+// The height an entry field needs for Thai text with its marks above and below.
+inline constexpr int kFieldHeight = 25;
+
 // A member of Owner together with the object name its control carries, so
 // that one row of a table both creates a control and keeps it in its member.
 template <typename Owner, typename Control>

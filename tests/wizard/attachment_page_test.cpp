@@ -1,66 +1,25 @@
-// The attachment page: the question panel's answers, the employer rows, the
-// items, the compute button's guard, lines 2 to 7 and the page's focus order.
-#include "attachment_page.h"
+// The attachment page: the answer "ไม่" and its cover, items 4 and 6, the
+// compute button's guard, lines 6 and 7, and what a user sees.
+#include "attachment_wizard.h"
 #include "fonts.h"
-#include "formsolve.h"
-#include "message_catcher.h"
 #include "run_ledger.h"
 #include "screenshot.h"
-#include "severance_panel.h"
-#include "window_driver.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
-
-#include <memory>
 
 using tax::baht;
 
 namespace {
 
-// A wizard whose pages are in front, with the attachment page opened by the
-// answer "ใช่".
-struct Attachment {
-    std::unique_ptr<TFormsolve> w = std::make_unique<TFormsolve>(nullptr, nullptr);
-    AttachmentPage &page = *w->TabSheet4;
-    MessageCatcher messages;
-
-    // The window is shown only once the page is open, so that the focus
-    // starts on the page and no field of the personal data area is left.
-    bool open()
-    {
-        w->areas().bringToFront(w->solve);
-        page.answerYes();
-        return drive::showAndActivate(w.get());
-    }
-
-    template <typename T = QWidget>
-    T *control(const char *name) const { return drive::control<T>(w.get(), name); }
-
-    QString text(const char *name) const { return control<QLabel>(name)->text(); }
-
-    // Items 1 to 3 only: the panel needs no more than the years of line 10,
-    // and its OK gives lines 2 to 4.
-    void computeItemsOnly(const QString &items, const QString &years)
-    {
-        enter("year1", "10");
-        enter("ch11m", items);
-        QTest::mouseClick(page.computebutton, Qt::LeftButton);
-        drive::typeInto(w->compute1->com5m, years);
-        drive::tab();
-        QTest::mouseClick(w->compute1->BitBtn5, Qt::LeftButton);
-    }
-
-    // Types into a field and leaves it with Tab.
-    void enter(const char *name, const QString &value)
-    {
-        drive::typeInto(control<QLineEdit>(name), value);
-        drive::tab();
-    }
-};
+// Items 1 to 3 only: the panel needs no more than the years of line 10, and
+// its OK gives lines 2 to 4.
+void computeItemsOnly(AttachmentWizard &a, const QString &items, const QString &years)
+{
+    a.enter("year1", "10");
+    a.enter("ch11m", items);
+    a.openPanel();
+    drive::typeInto(a.panel.com5m, years);
+    drive::tab();
+    QTest::mouseClick(a.panel.BitBtn5, Qt::LeftButton);
+}
 
 } // namespace
 
@@ -72,7 +31,7 @@ private slots:
 
     void answerNoCoversTheFieldsAndEnterGoesOn()
     {
-        Attachment a;
+        AttachmentWizard a;
         QVERIFY(a.open());
         a.enter("ch11m", "5000");
         a.page.answerNo();
@@ -95,7 +54,7 @@ private slots:
 
     void answerYesAfterNoUncoversTheFields()
     {
-        Attachment a;
+        AttachmentWizard a;
         QVERIFY(a.open());
         a.page.answerNo();
         a.page.answerYes();
@@ -113,7 +72,7 @@ private slots:
     void itemsShowTheirTotals()
     {
         QFETCH(QString, suffix);
-        Attachment a;
+        AttachmentWizard a;
         QVERIFY(a.open());
         const auto name = [&](const char *base) { return QByteArray(base) + suffix.toLatin1(); };
         a.enter(name("ch14"), "300000");
@@ -146,7 +105,7 @@ private slots:
         QFETCH(bool, click);
         QFETCH(QString, lineTenYears);
         QFETCH(QString, focus);
-        Attachment a;
+        AttachmentWizard a;
         QVERIFY(a.open());
         a.w->compute1->com5m->setText(lineTenYears);
         a.page.computebutton->setFocus();
@@ -180,9 +139,9 @@ private slots:
         QFETCH(QString, line7);
         QFETCH(qint64, line6Value);
         QFETCH(qint64, line7Value);
-        Attachment a;
+        AttachmentWizard a;
         QVERIFY(a.open());
-        a.computeItemsOnly("200000", "10");
+        computeItemsOnly(a, "200000", "10");
         QCOMPARE(a.text("total16m"), QString("    3,250.00"));
         for (const QString &amount : withheld)
             a.enter("ch15m", amount);
@@ -195,7 +154,7 @@ private slots:
 
     void aTextThatIsNotANumberIsReportedAndKeepsTheStoredValue()
     {
-        Attachment a;
+        AttachmentWizard a;
         QVERIFY(a.open());
         a.enter("ch12m", "7000");
         a.enter("ch12m", "1,000");
@@ -206,7 +165,7 @@ private slots:
 
     void pageShowsEveryCaptionInFull()
     {
-        Attachment a;
+        AttachmentWizard a;
         QVERIFY(a.open());
         a.enter("ch11m", "1234567.89");
         a.enter("ch11f", "1234567.89");

@@ -1,21 +1,10 @@
 // The severance panel: its opening for each person, lines 8 to 13, the
 // radios, the focus between the halves and the OK button.
-#include "attachment_page.h"
+#include "attachment_wizard.h"
 #include "fonts.h"
-#include "formsolve.h"
-#include "message_catcher.h"
 #include "screenshot.h"
-#include "severance_panel.h"
-#include "window_driver.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
-#include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -23,35 +12,6 @@ const QStringList kTaxpayerLineEight{"Label171", "Label173", "Label189", "Label1
                                      "computecheck1", "computecheck2", "com1m", "com2m", "com3m"};
 const QStringList kSpouseLineEight{"Label172", "Label174", "Label190", "Label194", "Label195", "Label196",
                                    "computecheck5", "computecheck6", "com1f", "com2f", "com3f"};
-
-// The attachment page opened by the answer "ใช่", from which the panel is
-// opened as a user does: items typed in, then the compute button.
-struct Severance {
-    std::unique_ptr<TFormsolve> w = std::make_unique<TFormsolve>(nullptr, nullptr);
-    SeverancePanel &panel = *w->compute1;
-    MessageCatcher messages;
-
-    bool showPage()
-    {
-        w->areas().bringToFront(w->solve);
-        w->TabSheet4->answerYes();
-        return drive::showAndActivate(w.get());
-    }
-
-    QWidget *control(const QString &name) const { return w->findChild<QWidget *>(name); }
-    QString text(const char *name) const { return w->findChild<QLabel *>(name)->text(); }
-    QString field(const char *name) const { return w->findChild<QLineEdit *>(name)->text(); }
-
-    // Types into a field and leaves it with Tab.
-    void enter(const char *name, const QString &value)
-    {
-        drive::typeInto(w->findChild<QLineEdit *>(name), value);
-        drive::tab();
-    }
-
-    void openPanel() { QTest::mouseClick(w->TabSheet4->computebutton, Qt::LeftButton); }
-    bool panelInFront() const { return w->areas().front() == &panel; }
-};
 
 } // namespace
 
@@ -79,8 +39,8 @@ private slots:
         QFETCH(QStringList, disabled);
         QFETCH(QStringList, enabled);
         QFETCH(QString, firstFocus);
-        Severance s;
-        QVERIFY(s.showPage());
+        AttachmentWizard s;
+        QVERIFY(s.open());
         s.enter("year1", "10");
         s.enter(qPrintable(items), "200000");
         s.openPanel();
@@ -115,8 +75,8 @@ private slots:
         QFETCH(QString, salary);
         QFETCH(QString, product);
         QFETCH(QString, line9);
-        Severance s;
-        QVERIFY(s.showPage());
+        AttachmentWizard s;
+        QVERIFY(s.open());
         s.enter("ch11f", items1to3);
         s.enter("ch14f", item5);
         s.openPanel();
@@ -131,8 +91,8 @@ private slots:
 
     void lineEightYearsAreCopiedToLineTen()
     {
-        Severance s;
-        QVERIFY(s.showPage());
+        AttachmentWizard s;
+        QVERIFY(s.open());
         s.openPanel();
         s.enter("com2m", "5");
         QCOMPARE(s.field("com5m"), QString("5"));
@@ -142,8 +102,8 @@ private slots:
 
     void the3500RadioChangesLineTenOnlyUntilTheYearsAreLeftAgain()
     {
-        Severance s;
-        QVERIFY(s.showPage());
+        AttachmentWizard s;
+        QVERIFY(s.open());
         s.enter("ch14m", "300000");
         s.openPanel();
         s.enter("com1m", "20000");
@@ -162,9 +122,9 @@ private slots:
 
     void withoutTheSpouseHalfTheTaxpayersYearsLeadToOk()
     {
-        Severance s;
+        AttachmentWizard s;
         s.panel.Panel78->hide();
-        QVERIFY(s.showPage());
+        QVERIFY(s.open());
         s.openPanel();
         s.enter("com2m", "3");
         QCOMPARE(drive::focusName(), QString("computecheck3"));
@@ -177,8 +137,8 @@ private slots:
 
     void tabNeverLeavesThePanel()
     {
-        Severance s;
-        QVERIFY(s.showPage());
+        AttachmentWizard s;
+        QVERIFY(s.open());
         s.enter("ch11m", "200000");
         s.openPanel();
         for (int i = 0; i < 40; ++i) {
@@ -190,8 +150,8 @@ private slots:
 
     void okWithoutLineThirteenAsksToCompleteTheComputation()
     {
-        Severance s;
-        QVERIFY(s.showPage());
+        AttachmentWizard s;
+        QVERIFY(s.open());
         s.openPanel();
         s.panel.total13f->clear();
         QTest::mouseClick(s.panel.BitBtn5, Qt::LeftButton);
@@ -203,8 +163,8 @@ private slots:
 
     void panelShowsEveryCaptionInFull()
     {
-        Severance s;
-        QVERIFY(s.showPage());
+        AttachmentWizard s;
+        QVERIFY(s.open());
         s.enter("ch11m", "200000");
         s.enter("ch14f", "300000");
         s.openPanel();
