@@ -228,7 +228,9 @@ private slots:
         QVERIFY(w);
         leave(w->TabSheet1->ch1m, "100000");
         leave(w->TabSheet1->ch1f, "200000");
-        w->TabSheet1->Okbut1->click();
+        QTest::mouseClick(w->TabSheet1->Okbut1, Qt::LeftButton);
+        QCOMPARE(w->solve->currentWidget(), w->TabSheet2);
+        QCOMPARE(runLedger().taxpayer.totals[tax::total::line5], tax::baht(100'000));
         QCOMPARE(text(*w, "total2m"), QStringLiteral("   40,000.00"));
         QCOMPARE(text(*w, "copyoftotal3m"), QStringLiteral("  100,000.00"));
         QCOMPARE(text(*w, "total4m"), QStringLiteral("  200,000.00"));
@@ -253,6 +255,7 @@ private slots:
         QCOMPARE(text(*w, "total2m"), QStringLiteral("   40,000.00"));
         QCOMPARE(text(*w, "copyoftotal3m"), QStringLiteral("  100,000.00"));
         QCOMPARE(text(*w, "total4m"), QStringLiteral("  200,000.00"));
+        QCOMPARE(runLedger().taxpayer.totals[tax::total::line7], tax::baht(200'000));
     }
 
     void spouseLinesShowAsSoonAsTheFieldIsLeft()
