@@ -280,6 +280,27 @@ private slots:
         QCOMPARE(drive::focusName(), QStringLiteral("ch4m"));
     }
 
+    void receiptCountsTakeTwoDigitsOnly_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("two digits") << "12" << "12";
+        QTest::newRow("a third digit is not taken") << "123" << "12";
+        QTest::newRow("letters are not taken") << "a5b" << "5";
+    }
+
+    void receiptCountsTakeTwoDigitsOnly()
+    {
+        QFETCH(QString, typed);
+        auto w = onAllowancesPage(MaritalStatus::single);
+        QVERIFY(w);
+        QLineEdit *count = field(*w, "none3m");
+        count->setFocus(Qt::MouseFocusReason);
+        count->home(false);
+        walk::typeText(count, typed);
+        QTEST(count->text(), "kept");
+    }
+
     void allowanceBoxesCannotBeUnticked()
     {
         auto w = onAllowancesPage(MaritalStatus::married1);

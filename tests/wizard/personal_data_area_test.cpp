@@ -164,6 +164,39 @@ private slots:
         QTRY_COMPARE(drive::focus(), edit);
     }
 
+    void keyboardAloneChoosesTheStatusAndMovesThroughThePanels()
+    {
+        MessageCatcher messages;
+        auto w = shownWizard();
+        QVERIFY(w);
+        w->N1Click();
+        for (const char *name : {"idtax1", "name1", "surname1", "number1", "lane1", "group1", "road1", "ad1",
+                                 "area1", "province1", "homephone1", "workphone1", "zipcode1", "single"}) {
+            drive::tab();
+            QCOMPARE(drive::focusName(), QString::fromLatin1(name));
+        }
+        // The arrow keys choose within the status panel: down the first column,
+        // then across to the second.
+        QStringList visited;
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up}) {
+            QTest::keyClick(drive::focus(), key);
+            visited << drive::focusName();
+        }
+        QCOMPARE(visited, (QStringList{"widow", "married1", "married2", "married5", "married4"}));
+        QCOMPARE(w->maritalStatus(), MaritalStatus::married4);
+        QVERIFY(!w->first->Panel74->isHidden());
+        drive::tab();
+        QCOMPARE(drive::focusName(), QStringLiteral("id2"));
+        for (int i = 0; i < 13; ++i)
+            drive::tab();
+        QCOMPARE(drive::focusName(), QStringLiteral("zipcode2"));
+        drive::tab();
+        QCOMPARE(drive::focusName(), QStringLiteral("ok1"));
+        drive::enter();
+        QCOMPARE(w->areas().front(), static_cast<QWidget *>(w->solve));
+        QCOMPARE(messages.texts, QStringList());
+    }
+
     void numbersLongerThanTheFieldAreCut()
     {
         auto w = shownWizard();
