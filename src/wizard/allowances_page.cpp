@@ -3,10 +3,9 @@
 
 #include "bevel_panel.h"
 #include "fonts.h"
-#include "formsolve.h"
 #include "money_text.h"
+#include "page_context.h"
 #include "page_rows.h"
-#include "page_turn.h"
 #include "question_panel.h"
 
 #include <QCheckBox>
@@ -14,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <array>
@@ -126,8 +124,8 @@ QLineEdit *countField(QWidget *parent, const QString &name)
 
 } // namespace
 
-AllowancesPage::AllowancesPage(TFormsolve &form)
-    : m_form(form)
+AllowancesPage::AllowancesPage(const ui::PageContext &context)
+    : m_context(context)
 {
     setObjectName("TabSheet3");
     Panel5 = buildPerson(Person::taxpayer);
@@ -143,18 +141,18 @@ AllowancesPage::AllowancesPage(TFormsolve &form)
     for (QLineEdit *field : findChildren<QLineEdit *>())
         field->setFixedHeight(kFieldHeight);
 
-    connect(p3, &QCheckBox::clicked, this, &AllowancesPage::p3Click);
-    connect(p4, &QCheckBox::clicked, this, &AllowancesPage::p4Click);
-    form.onExit(p3, [this](QWidget *receiving) { p3Exit(receiving); });
-    form.onExit(p4, [this](QWidget *receiving) { p4Exit(receiving); });
+    context.onClick(p3, [this] { p3Click(); });
+    context.onClick(p4, [this] { p4Click(); });
+    context.onExit(p3, [this](QWidget *receiving) { p3Exit(receiving); });
+    context.onExit(p4, [this](QWidget *receiving) { p4Exit(receiving); });
     // Children of either group are counted by one handler per person.
-    form.onExit(ch4m, [this](QWidget *) { ch4mExit(); });
-    form.onExit(ch5m, [this](QWidget *) { ch4mExit(); });
-    form.onExit(ch4f, [this](QWidget *) { ch4fExit(); });
-    form.onExit(ch5f, [this](QWidget *) { ch4fExit(); });
+    context.onExit(ch4m, [this](QWidget *) { ch4mExit(); });
+    context.onExit(ch5m, [this](QWidget *) { ch4mExit(); });
+    context.onExit(ch4f, [this](QWidget *) { ch4fExit(); });
+    context.onExit(ch5f, [this](QWidget *) { ch4fExit(); });
     for (const ReceiptRow &r : kReceiptRows) {
         for (auto [field, handler] : {std::pair{r.taxpayer, r.taxpayerExit}, std::pair{r.spouse, r.spouseExit}})
-            form.onExit(this->*field, [this, handler](QWidget *) { (this->*handler)(); });
+            context.onExit(this->*field, [this, handler](QWidget *) { (this->*handler)(); });
     }
 }
 
@@ -180,7 +178,7 @@ ui::BevelPanel *AllowancesPage::buildPerson(Person who)
         auto *place = new QGridLayout;
         place->setContentsMargins(0, 0, 0, 0);
         place->addWidget(receipts, 0, 0);
-        Panel82 = new QuestionPanel(m_form, m_questionStack, panel);
+        Panel82 = new QuestionPanel(m_context, m_questionStack, panel);
         place->addWidget(Panel82, 0, 0);
         m_questionStack.add(Panel82);
         m_questionStack.add(receipts);
@@ -285,11 +283,11 @@ QWidget *AllowancesPage::buildReceiptRows(QWidget *panel, Person who)
     return area;
 }
 
-void AllowancesPage::Okbut2Click()
+void AllowancesPage::enter()
 {
-    m_form.openPage(this);
+    m_context.openPage(this);
     p3->setFocus();
-    const tax::AllowanceStart start = tax::startAllowances(m_form.ledger(), m_form.maritalStatus());
+    const tax::AllowanceStart start = tax::startAllowances(m_context.ledger(), m_context.maritalStatus());
     showLines(Person::taxpayer, start.taxpayer);
     showLines(Person::spouse, start.spouse);
 }
@@ -299,12 +297,12 @@ void AllowancesPage::p4Click() { p4->setChecked(true); }
 
 bool AllowancesPage::isLeavingPage(QWidget *receiving) const
 {
-    return m_form.solve->currentWidget() != this || ui::isTurningPage(m_form.solve, receiving);
+    return !m_context.isCurrentPage(this) || m_context.isTurningPage(receiving);
 }
 
 void AllowancesPage::p3Exit(QWidget *receiving)
 {
-    if (m_form.maritalStatus() == tax::MaritalStatus::widow && !isLeavingPage(receiving))
+    if (m_context.maritalStatus() == tax::MaritalStatus::widow && !isLeavingPage(receiving))
         ch4m->setFocus();
 }
 
@@ -324,13 +322,13 @@ void AllowancesPage::showLines(Person who, const tax::AllowanceLines &lines)
 void AllowancesPage::childrenExit(Person who)
 {
     const bool taxpayer = who == Person::taxpayer;
-    tax::ReturnLedger &ledger = m_form.ledger();
+    tax::ReturnLedger &ledger = m_context.ledger();
     // The first group stays stored even when the second field fails to convert.
     tax::enterChildrenFirstGroup(ledger, who, ui::amountOf((taxpayer ? ch4m : ch4f)->text()));
-    const tax::AllowanceLines lines = tax::enterChildren(ledger, who, m_form.maritalStatus(),
+    const tax::AllowanceLines lines = tax::enterChildren(ledger, who, m_context.maritalStatus(),
                                                          ui::amountOf((taxpayer ? ch5m : ch5f)->text()));
     if (lines.notice == tax::AllowanceNotice::childrenOverLimit)
-        m_form.showMessage(QStringLiteral("จำนวนบุตรรวมกันเกิน 3 คน จะนำมาคิดแค่ 3 คนเท่านั้น"));
+        m_context.showMessage(QStringLiteral("จำนวนบุตรรวมกันเกิน 3 คน จะนำมาคิดแค่ 3 คนเท่านั้น"));
     showLines(who, lines);
 }
 
@@ -338,23 +336,23 @@ void AllowancesPage::cappedItemExit(Person who, tax::CappedItem item)
 {
     const ReceiptRow &row = kReceiptRows[static_cast<std::size_t>(item)];
     QLineEdit *field = this->*(who == Person::taxpayer ? row.taxpayer : row.spouse);
-    const tax::AllowanceLines lines = tax::enterCappedItem(m_form.ledger(), who, m_form.maritalStatus(), item,
+    const tax::AllowanceLines lines = tax::enterCappedItem(m_context.ledger(), who, m_context.maritalStatus(), item,
                                                            ui::amountOf(field->text()));
     if (lines.notice == tax::AllowanceNotice::amountOverLimit)
-        m_form.showMessage(QStringLiteral("จำนวนเงินที่ท่านใส่จะนำมาคำนวณเพียง 10,000 บาท เท่านั้น!!!"));
+        m_context.showMessage(QStringLiteral("จำนวนเงินที่ท่านใส่จะนำมาคำนวณเพียง 10,000 บาท เท่านั้น!!!"));
     showLines(who, lines);
 }
 
 void AllowancesPage::socialSecurityExit(Person who)
 {
     QLineEdit *field = who == Person::taxpayer ? ch9m : ch9f;
-    showLines(who, tax::enterSocialSecurity(m_form.ledger(), who, m_form.maritalStatus(), ui::amountOf(field->text())));
+    showLines(who, tax::enterSocialSecurity(m_context.ledger(), who, m_context.maritalStatus(), ui::amountOf(field->text())));
 }
 
 void AllowancesPage::donationExit(Person who)
 {
     const bool taxpayer = who == Person::taxpayer;
-    const tax::Currency net = tax::enterDonation(m_form.ledger(), who, ui::amountOf((taxpayer ? ch10m : ch10f)->text()));
+    const tax::Currency net = tax::enterDonation(m_context.ledger(), who, ui::amountOf((taxpayer ? ch10m : ch10f)->text()));
     (taxpayer ? total6m : total6f)->setText(ui::moneyText(net));
 }
 

@@ -12,31 +12,34 @@ class QLabel;
 class QLineEdit;
 class QVBoxLayout;
 class QuestionPanel;
-class TFormsolve;
 namespace ui {
 class BevelPanel;
+class PageContext;
 }
 
 class AllowancesPage : public QWidget {
     Q_OBJECT
 public:
-    explicit AllowancesPage(TFormsolve &form);
+    explicit AllowancesPage(const ui::PageContext &context);
 
-    ui::BevelPanel *Panel5;  // taxpayer
-    ui::BevelPanel *Panel6;  // the page's title
-    ui::BevelPanel *Panel29; // spouse
-    QCheckBox *p3, *p4;
-    QLineEdit *ch4m, *ch5m, *ch6m, *ch7m, *ch8m, *ch9m, *ch10m;
-    QLineEdit *ch4f, *ch5f, *ch6f, *ch7f, *ch8f, *ch9f, *ch10f;
-    QLineEdit *none1m, *none2m, *none3m, *none4m, *none5m;
-    QLineEdit *none1f, *none2f, *none3f, *none4f, *none5f;
-    QLabel *dis1m, *dis1f;     // line 14
-    QLabel *total5m, *total5f; // line 15
-    QLabel *total6m, *total6f; // line 17
-    QuestionPanel *Panel82;
+    ui::BevelPanel *Panel5 = nullptr;  // taxpayer
+    ui::BevelPanel *Panel6 = nullptr;  // the page's title
+    ui::BevelPanel *Panel29 = nullptr; // spouse
+    QCheckBox *p3 = nullptr, *p4 = nullptr;
+    QLineEdit *ch4m = nullptr, *ch5m = nullptr, *ch6m = nullptr, *ch7m = nullptr, *ch8m = nullptr,
+              *ch9m = nullptr, *ch10m = nullptr;
+    QLineEdit *ch4f = nullptr, *ch5f = nullptr, *ch6f = nullptr, *ch7f = nullptr, *ch8f = nullptr,
+              *ch9f = nullptr, *ch10f = nullptr;
+    QLineEdit *none1m = nullptr, *none2m = nullptr, *none3m = nullptr, *none4m = nullptr, *none5m = nullptr;
+    QLineEdit *none1f = nullptr, *none2f = nullptr, *none3f = nullptr, *none4f = nullptr, *none5f = nullptr;
+    QLabel *dis1m = nullptr, *dis1f = nullptr;     // line 14
+    QLabel *total5m = nullptr, *total5f = nullptr; // line 15
+    QLabel *total6m = nullptr, *total6f = nullptr; // line 17
+    QuestionPanel *Panel82 = nullptr;
 
-    // The expenses page's next button: enters this page and starts the chain.
-    void Okbut2Click();
+    // The expenses page's next button: opens this page with the focus on p3
+    // and starts the allowance chain.
+    void enter();
     void p3Click();
     void p4Click();
     void p3Exit(QWidget *receiving);
@@ -66,6 +69,6 @@ private:
     void showLines(tax::Person who, const tax::AllowanceLines &lines);
     bool isLeavingPage(QWidget *receiving) const;
 
-    TFormsolve &m_form;
+    const ui::PageContext &m_context;
     ui::AreaStack m_questionStack; // the question panel under the rows of lines 10 to 16
 };

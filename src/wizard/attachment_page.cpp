@@ -5,9 +5,8 @@
 
 #include "bevel_panel.h"
 #include "fonts.h"
-#include "formsolve.h"
 #include "money_text.h"
-#include "severance_panel.h"
+#include "page_context.h"
 #include "sheet_controls.h"
 
 #include <QFontMetrics>
@@ -103,16 +102,16 @@ constexpr AmountRow kLineRows[]{
 struct HeaderLabel {
     PageMember<QLabel> label;
     const char *prefix;
-    const char *source; // a field of the personal data area
+    QString AttachmentNames::*source;
 };
 
 constexpr HeaderLabel kHeader[]{
-    {{&P::cname1, "cname1"}, "ชื่อ  ", "name1"},
-    {{&P::csurname1, "csurname1"}, "นามสกุล  ", "surname1"},
-    {{&P::cidtax1, "cidtax1"}, "เลขประจำตัวผู้เสียภาษี  ", "idtax1"},
-    {{&P::cname2, "cname2"}, "ชื่อ  ", "name2"},
-    {{&P::csurname2, "csurname2"}, "นามสกุล  ", "surname2"},
-    {{&P::cidtax2, "cidtax2"}, "เลขประจำตัวผู้เสียภาษี  ", "idtax2"},
+    {{&P::cname1, "cname1"}, "ชื่อ  ", &AttachmentNames::name1},
+    {{&P::csurname1, "csurname1"}, "นามสกุล  ", &AttachmentNames::surname1},
+    {{&P::cidtax1, "cidtax1"}, "เลขประจำตัวผู้เสียภาษี  ", &AttachmentNames::idtax1},
+    {{&P::cname2, "cname2"}, "ชื่อ  ", &AttachmentNames::name2},
+    {{&P::csurname2, "csurname2"}, "นามสกุล  ", &AttachmentNames::surname2},
+    {{&P::cidtax2, "cidtax2"}, "เลขประจำตัวผู้เสียภาษี  ", &AttachmentNames::idtax2},
 };
 
 QString text(const char *utf8)
@@ -154,8 +153,8 @@ int buildRows(AttachmentPage &page, QWidget *area, std::span<const AmountRow> ro
 
 } // namespace
 
-AttachmentPage::AttachmentPage(TFormsolve &form)
-    : m_form(form)
+AttachmentPage::AttachmentPage(const ui::PageContext &context)
+    : m_context(context)
 {
     setObjectName("TabSheet4");
 
@@ -190,7 +189,7 @@ AttachmentPage::AttachmentPage(TFormsolve &form)
     ui::chainTabOrder({nameboss1, year1, nameboss2, year2, nameboss3, year3, nameboss4, year4, ch11m, ch11f,
                        ch12m, ch12f, ch13m, ch13f, ch14m, ch14f, computebutton, Edit3, ch15m, ch15f, BitBtn6});
     bindHandlers();
-    m_form.exits().setDefaultButton(this, BitBtn6);
+    m_context.setDefaultButton(this, BitBtn6);
 }
 
 void AttachmentPage::buildHeader()
@@ -268,7 +267,7 @@ void AttachmentPage::bindHandlers()
 {
     for (const EmployerRow &row : kEmployers) {
         const Handler exit = row.yearsExit;
-        m_form.onExit(row.years.in(*this), [this, exit](QWidget *) { (this->*exit)(); });
+        m_context.onExit(row.years.in(*this), [this, exit](QWidget *) { (this->*exit)(); });
     }
     for (const auto *table : {&kItemRows, &kLineRows}) {
         for (const AmountRow &row : *table) {
@@ -276,36 +275,35 @@ void AttachmentPage::bindHandlers()
                 if (!row.entry[person].member)
                     continue;
                 const Handler exit = row.exit[person];
-                m_form.onExit(row.entry[person].in(*this), [this, exit](QWidget *) { (this->*exit)(); });
+                m_context.onExit(row.entry[person].in(*this), [this, exit](QWidget *) { (this->*exit)(); });
             }
         }
     }
-    m_form.onClick(computebutton, [this] { computebuttonClick(); });
-    m_form.onExit(computebutton, [this](QWidget *receiving) { computebuttonExit(receiving); });
-    m_form.onClick(BitBtn6, [this] { BitBtn6Click(); });
+    m_context.onClick(computebutton, [this] { computebuttonClick(); });
+    m_context.onExit(computebutton, [this](QWidget *receiving) { computebuttonExit(receiving); });
+    m_context.onClick(BitBtn6, [this] { BitBtn6Click(); });
+    m_context.onExit(BitBtn6, [this](QWidget *receiving) { BitBtn6Exit(receiving); });
 }
 
-void AttachmentPage::copyNames()
+void AttachmentPage::copyNames(const AttachmentNames &names)
 {
-    for (const HeaderLabel &header : kHeader) {
-        const auto *source = m_form.findChild<QLineEdit *>(QString::fromLatin1(header.source));
-        header.label.in(*this)->setText(text(header.prefix) + (source ? source->text() : QString()));
-    }
+    for (const HeaderLabel &header : kHeader)
+        header.label.in(*this)->setText(text(header.prefix) + names.*header.source);
 }
 
-void AttachmentPage::answerYes()
+void AttachmentPage::answerYes(const AttachmentNames &names)
 {
-    copyNames();
+    copyNames(names);
     // An earlier "ไม่" left the cover in front; "ใช่" asks for the fields.
     m_cover.sendToBack(Panel81);
-    m_form.openPage(this);
+    m_context.openPage(this);
     nameboss1->setFocus(Qt::OtherFocusReason);
 }
 
-void AttachmentPage::answerNo()
+void AttachmentPage::answerNo(const AttachmentNames &names)
 {
-    copyNames();
-    m_form.openPage(this);
+    copyNames(names);
+    m_context.openPage(this);
     BitBtn6->setFocus(Qt::OtherFocusReason);
     m_cover.bringToFront(Panel81);
 }
@@ -332,12 +330,12 @@ void AttachmentPage::ch15fExit() { withholdingExit(tax::Person::spouse, ch15f); 
 
 void AttachmentPage::yearExit(std::size_t row, QLineEdit *field)
 {
-    tax::enterYearsOfWork(m_form.ledger(), row, ui::amountOf(field->text()));
+    tax::enterYearsOfWork(m_context.ledger(), row, ui::amountOf(field->text()));
 }
 
 void AttachmentPage::itemExit(tax::Person who, tax::AttachmentItem item, QLineEdit *field)
 {
-    const tax::AttachmentItems totals = tax::enterAttachmentItem(m_form.ledger(), who, item, ui::amountOf(field->text()));
+    const tax::AttachmentItems totals = tax::enterAttachmentItem(m_context.ledger(), who, item, ui::amountOf(field->text()));
     // Item 5 does not change item 4, so only the grand total is shown again.
     if (item != tax::AttachmentItem::item5)
         column(who).item4->setText(ui::moneyText(totals.item4));
@@ -346,45 +344,36 @@ void AttachmentPage::itemExit(tax::Person who, tax::AttachmentItem item, QLineEd
 
 void AttachmentPage::computebuttonClick()
 {
-    m_form.areas().bringToFront(m_form.compute1);
-    m_form.compute1->open();
+    emit severancePanelRequested();
 }
 
 void AttachmentPage::computebuttonExit(QWidget *receiving)
 {
     if (receiving != Edit3)
         return;
-    if (tax::severanceYearsEntered(m_form.compute1->com5m->text().toStdString()))
+    if (m_severanceUsed && m_severanceUsed())
         return;
-    m_form.showMessage(text("กรุณาทำการควณภาษีให้เสร็จก่อน  !!!"));
-    m_form.exits().refuse(computebutton);
+    m_context.showMessage(text("กรุณาทำการควณภาษีให้เสร็จก่อน  !!!"));
+    m_context.refuse(computebutton);
 }
 
-void AttachmentPage::BitBtn5Click()
+void AttachmentPage::takeSeveranceExpense()
 {
-    const SeverancePanel &panel = *m_form.compute1;
-    if (panel.total13m->text().isEmpty() || panel.total13f->text().isEmpty()) {
-        m_form.showMessage(text("กรุณาทำการคำวณให้ครบ!!!"));
-    } else {
-        m_form.areas().sendToBack(m_form.compute1);
-        // The spouse's lines are computed whatever the status; a hidden
-        // column simply does not show them.
-        for (tax::Person who : {tax::Person::taxpayer, tax::Person::spouse}) {
-            const tax::AttachmentTax lines = tax::computeAttachmentTax(m_form.ledger(), who);
-            column(who).line2->setText(ui::moneyText(lines.line2));
-            column(who).line3->setText(ui::moneyText(lines.line3));
-            column(who).line4->setText(ui::moneyText(lines.line4));
-        }
+    // The spouse's lines are computed whatever the status; a hidden column
+    // simply does not show them.
+    for (tax::Person who : {tax::Person::taxpayer, tax::Person::spouse}) {
+        const tax::AttachmentTax lines = tax::computeAttachmentTax(m_context.ledger(), who);
+        column(who).line2->setText(ui::moneyText(lines.line2));
+        column(who).line3->setText(ui::moneyText(lines.line3));
+        column(who).line4->setText(ui::moneyText(lines.line4));
     }
-    // While the panel is still in front the page cannot take the focus, and
-    // it stays in the panel.
     Edit3->setFocus(Qt::OtherFocusReason);
 }
 
 void AttachmentPage::withholdingExit(tax::Person who, QLineEdit *field)
 {
     const tax::AttachmentBalanceLines balance =
-        tax::enterAttachmentWithholding(m_form.ledger(), who, ui::amountOf(field->text()));
+        tax::enterAttachmentWithholding(m_context.ledger(), who, ui::amountOf(field->text()));
     const QString zero = QStringLiteral("0");
     const Column &shown = column(who);
     switch (balance.balance) {
@@ -405,7 +394,19 @@ void AttachmentPage::withholdingExit(tax::Person who, QLineEdit *field)
 
 void AttachmentPage::BitBtn6Click()
 {
-    m_form.openPage(m_form.TabSheet5);
-    if (auto *first = m_form.TabSheet5->findChild<QWidget *>(QStringLiteral("Edit1")))
-        first->setFocus(Qt::OtherFocusReason);
+    emit nextRequested();
+}
+
+void AttachmentPage::BitBtn6Exit(QWidget *receiving)
+{
+    // Tab from the next button goes round to the first employer; under the
+    // cover it stays on the button, the only thing the cover leaves to press.
+    // Turning to another page by its tab, or the button's own page change,
+    // goes where it leads.
+    if (!m_context.isCurrentPage(this) || m_context.isTurningPage(receiving))
+        return;
+    if (ui::canTakeFocus(nameboss1))
+        nameboss1->setFocus(Qt::OtherFocusReason);
+    else
+        BitBtn6->setFocus(Qt::OtherFocusReason);
 }

@@ -8,25 +8,36 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TFormsolve;
 namespace ui {
 class BevelPanel;
+class PageContext;
 }
+
+// What the header strip shows of both persons, as the personal data area holds it.
+struct AttachmentNames {
+    QString name1, surname1, idtax1;
+    QString name2, surname2, idtax2;
+};
 
 class AttachmentPage : public QWidget {
     Q_OBJECT
 public:
-    explicit AttachmentPage(TFormsolve &form);
+    explicit AttachmentPage(const ui::PageContext &context);
 
     // The allowances page's question answered: "ใช่" opens the page to be filled
     // in, "ไม่" opens it under its cover with the focus on the next button.
     // Both copy the persons' names and tax numbers onto the page's header.
-    void answerYes();
-    void answerNo();
+    void answerYes(const AttachmentNames &names);
+    void answerNo(const AttachmentNames &names);
+
+    // Tells whether the severance panel has been used (its line-10 years are
+    // not 0); the compute button's guard asks it.
+    void setSeveranceUsed(std::function<bool()> used) { m_severanceUsed = std::move(used); }
 
     QLabel *heading = nullptr;
     QLabel *subject = nullptr;
@@ -75,11 +86,19 @@ public:
     void ch14fExit();
     void computebuttonClick();
     void computebuttonExit(QWidget *receiving);
-    // The severance panel's OK: lines 2 to 4 of both persons.
-    void BitBtn5Click();
+    // The severance panel was closed by its OK: lines 2 to 4 of both persons,
+    // then the focus goes on to the certificates of line 5.
+    void takeSeveranceExpense();
     void ch15mExit();
     void ch15fExit();
     void BitBtn6Click();
+    void BitBtn6Exit(QWidget *receiving);
+
+signals:
+    // The compute button: the severance panel is to be brought in front.
+    void severancePanelRequested();
+    // The next button: the tax computation page is to be opened.
+    void nextRequested();
 
 private:
     // The result labels of one person's column.
@@ -92,13 +111,14 @@ private:
     int buildItems(); // returns the y below the items
     void buildLines(int top);
     void bindHandlers();
-    void copyNames();
+    void copyNames(const AttachmentNames &names);
     const Column &column(tax::Person who) const;
     void yearExit(std::size_t row, QLineEdit *field);
     void itemExit(tax::Person who, tax::AttachmentItem item, QLineEdit *field);
     void withholdingExit(tax::Person who, QLineEdit *field);
 
-    TFormsolve &m_form;
+    const ui::PageContext &m_context;
+    std::function<bool()> m_severanceUsed;
     ui::AreaStack m_cover;
     std::array<Column, 2> m_columns{};
 };

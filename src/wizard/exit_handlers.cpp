@@ -49,8 +49,19 @@ QAbstractButton *ExitHandlers::defaultButtonFor(QWidget *control) const
     return nullptr;
 }
 
+namespace {
+
+bool reachable(const QWidget *control)
+{
+    return control->isEnabled() && control->isVisibleTo(control->window());
+}
+
+} // namespace
+
 void ExitHandlers::refuse(QWidget *control)
 {
+    if (!reachable(control) && !(m_reveal && m_reveal(control)))
+        return;
     m_refused = true;
     control->setFocus(Qt::OtherFocusReason);
 }
@@ -61,15 +72,29 @@ bool ExitHandlers::takeFocus(QWidget *target)
     return QApplication::focusWidget() == target;
 }
 
+bool ExitHandlers::isInWindow(const QObject *object) const
+{
+    const auto *widget = qobject_cast<const QWidget *>(object);
+    return widget && widget->window() == m_window;
+}
+
 void ExitHandlers::focusChanged(QWidget *, QWidget *now)
 {
-    // Focus that goes to a message box, a menu or another window (or nowhere)
-    // is not a move between controls of this window.
-    if (!now || now->window() != m_window)
+    if (!now) {
+        // The focus was cleared (by code, or because a control was hidden or
+        // the window lost the keyboard): whatever gets it next has not left
+        // the control that had it before, whose handler ran or was passed by.
+        if (!m_running)
+            m_last = nullptr;
+        return;
+    }
+    // Focus that goes to a message box, a menu or another window is not a move
+    // between controls of this window.
+    if (now->window() != m_window)
         return;
     QWidget *previous = m_last;
     m_last = now;
-    if (m_running || !previous || previous == now)
+    if (m_running || m_stopped || !m_window->isVisible() || !previous || previous == now)
         return;
     if (previous == m_alreadyLeft) {
         m_alreadyLeft = nullptr;
@@ -86,7 +111,7 @@ void ExitHandlers::focusChanged(QWidget *, QWidget *now)
 ExitHandlers::Outcome ExitHandlers::runExit(QWidget *leaving, QWidget *receiving)
 {
     const auto it = m_handlers.find(leaving);
-    if (it == m_handlers.end())
+    if (it == m_handlers.end() || m_stopped)
         return Outcome::accepted;
     const Handler handler = it->second; // the handler may replace itself while running
     m_running = true;
@@ -129,15 +154,23 @@ bool ExitHandlers::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
+        if (m_swallowPressOn && watched == m_swallowPressOn.data())
+            return true;
+        break;
     case QEvent::MouseButtonDblClick:
         if (m_swallowPressOn && watched == m_swallowPressOn.data())
+            return true;
+        // The second press of a double click presses no button: the first one
+        // did, and the page it turned may have put another button under the
+        // pointer.
+        if (qobject_cast<QAbstractButton *>(watched) && isInWindow(watched))
             return true;
         break;
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
             break;
-        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || m_running)
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || m_running || m_stopped)
             break;
         auto *focus = qobject_cast<QWidget *>(watched);
         if (!focus || focus != QApplication::focusWidget() || focus->window() != m_window)
@@ -151,4 +184,3 @@ bool ExitHandlers::eventFilter(QObject *watched, QEvent *event)
 }
 
 } // namespace ui
-

@@ -1,19 +1,16 @@
 // Building and handlers of the expenses page "ค่าใช้จ่าย".
 #include "expenses_page.h"
 
-#include "allowances_page.h"
 #include "bevel_panel.h"
-#include "formsolve.h"
 #include "money_text.h"
+#include "page_context.h"
 #include "page_rows.h"
-#include "page_turn.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <tuple>
@@ -34,8 +31,8 @@ QCheckBox *markBox(QWidget *parent, const char *name, const QString &text)
 
 } // namespace
 
-ExpensesPage::ExpensesPage(TFormsolve &form)
-    : m_form(form)
+ExpensesPage::ExpensesPage(const ui::PageContext &context)
+    : m_context(context)
 {
     setObjectName("TabSheet2");
 
@@ -102,21 +99,33 @@ ExpensesPage::ExpensesPage(TFormsolve &form)
     layout->addWidget(panel);
     ui::addBottomButton(layout, Okbut2);
 
-    connect(p1, &QCheckBox::clicked, this, &ExpensesPage::p1Click);
-    connect(p2, &QCheckBox::clicked, this, &ExpensesPage::p2Click);
-    form.onClick(Okbut2, [this] { m_form.TabSheet3->Okbut2Click(); });
-    form.onExit(Okbut2, [this](QWidget *receiving) { Okbut2Exit(receiving); });
-    form.exits().setDefaultButton(this, Okbut2);
+    context.onClick(p1, [this] { p1Click(); });
+    context.onClick(p2, [this] { p2Click(); });
+    context.onClick(Okbut2, [this] { Okbut2Click(); });
+    context.onExit(Okbut2, [this](QWidget *receiving) { Okbut2Exit(receiving); });
+    context.setDefaultButton(this, Okbut2);
+}
+
+void ExpensesPage::enter()
+{
+    showTaxpayerLines(tax::leaveIncomePage(m_context.ledger(), m_context.maritalStatus()));
+    m_context.openPage(this);
+    p1->setFocus();
 }
 
 void ExpensesPage::p1Click() { p1->setChecked(true); }
 void ExpensesPage::p2Click() { p2->setChecked(true); }
 
+void ExpensesPage::Okbut2Click()
+{
+    emit nextRequested();
+}
+
 void ExpensesPage::Okbut2Exit(QWidget *receiving)
 {
     // Tab from the button goes round to the page's first control; turning to
     // another page by its tab stays possible.
-    if (m_form.solve->currentWidget() == this && !ui::isTurningPage(m_form.solve, receiving))
+    if (m_context.isCurrentPage(this) && !m_context.isTurningPage(receiving))
         p1->setFocus();
 }
 

@@ -8,31 +8,42 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class TFormsolve;
+namespace ui {
+class PageContext;
+}
 
 class ExpensesPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ExpensesPage(TFormsolve &form);
+    explicit ExpensesPage(const ui::PageContext &context);
 
-    QLabel *Label5, *Label33, *Label8;
-    QCheckBox *p1, *p2;
-    QWidget *Panel25; // the spouse's line 5
-    QLabel *total2m, *total2f;
-    QLabel *copyoftotal3m, *copyoftotal3f;
-    QLabel *total4m, *total4f;
-    QLabel *Label36, *Label39;   // "คู่สมรส : " of lines 6 and 7
-    QLabel *Label160, *Label161; // their "บาท"
-    QPushButton *Okbut2;
+    QLabel *Label5 = nullptr, *Label33 = nullptr, *Label8 = nullptr;
+    QCheckBox *p1 = nullptr, *p2 = nullptr;
+    QWidget *Panel25 = nullptr; // the spouse's line 5
+    QLabel *total2m = nullptr, *total2f = nullptr;
+    QLabel *copyoftotal3m = nullptr, *copyoftotal3f = nullptr;
+    QLabel *total4m = nullptr, *total4f = nullptr;
+    QLabel *Label36 = nullptr, *Label39 = nullptr;   // "คู่สมรส : " of lines 6 and 7
+    QLabel *Label160 = nullptr, *Label161 = nullptr; // their "บาท"
+    QPushButton *Okbut2 = nullptr;
 
+    // The income page's next button: the taxpayer's lines 5 to 7 (joint under
+    // joint computation), then this page opens with the focus on p1.
+    void enter();
     void p1Click();
     void p2Click();
+    // The next button: the allowances page is to be opened.
+    void Okbut2Click();
     void Okbut2Exit(QWidget *receiving);
 
-    // Lines 5 to 7 as the income page's handlers and next button give them.
-    void showTaxpayerLines(const tax::ExpenseLines &lines);
+    // The spouse's lines 5 to 7, as soon as a spouse's income field is left.
     void showSpouseLines(const tax::IncomeLines &lines);
 
+signals:
+    void nextRequested();
+
 private:
-    TFormsolve &m_form;
+    void showTaxpayerLines(const tax::ExpenseLines &lines);
+
+    const ui::PageContext &m_context;
 };

@@ -1,4 +1,5 @@
-// The wizard frame: creation, menus, stacking of the areas and page changes.
+// The wizard frame: creation, menus, stacking of the areas, page changes and
+// the wiring of each page to the next.
 #include "formsolve.h"
 
 #include "allowances_page.h"
@@ -6,20 +7,24 @@
 #include "expenses_page.h"
 #include "income_page.h"
 #include "messages.h"
+#include "page_control.h"
 #include "personal_data_area.h"
+#include "question_panel.h"
 #include "run_ledger.h"
 #include "severance_panel.h"
+#include "sheet_controls.h"
+#include "status_visibility.h"
 
-#include <QAbstractButton>
 #include <QAction>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTabBar>
-#include <QTabWidget>
+
+#include <array>
 
 namespace {
 
@@ -31,15 +36,16 @@ struct PageInfo {
     const char *name;
     const char *caption;
     const char *firstControl; // focused when the user turns to the page
+    const char *coveredFirst; // focused instead when the first control lies under a cover
 };
 
 constexpr std::array<PageInfo, 6> kPages{{
-    {"TabSheet1", "เงินได้พึงประเมิน", "ch1m"},
-    {"TabSheet2", "ค่าใช้จ่าย", "p1"},
-    {"TabSheet3", "ค่าลดหย่อน", "p3"},
-    {"TabSheet4", "ใบแนบ", "nameboss1"},
-    {"TabSheet5", "การคำนวณภาษี", "Edit1"},
-    {"TabSheet6", "คำร้องขอคืนเงินภาษี", nullptr},
+    {"TabSheet1", "เงินได้พึงประเมิน", "ch1m", nullptr},
+    {"TabSheet2", "ค่าใช้จ่าย", "p1", nullptr},
+    {"TabSheet3", "ค่าลดหย่อน", "p3", nullptr},
+    {"TabSheet4", "ใบแนบ", "nameboss1", "BitBtn6"},
+    {"TabSheet5", "การคำนวณภาษี", "Edit1", nullptr},
+    {"TabSheet6", "คำร้องขอคืนเงินภาษี", nullptr, nullptr},
 }};
 
 } // namespace
@@ -56,6 +62,7 @@ TFormsolve::TFormsolve(QLabel *usageCount, QWidget *aboutBox, QWidget *parent)
     setWindowTitle(QStringLiteral("บริการคำนวณ VARO. 91"));
     buildMenus();
     buildAreas();
+    wirePages();
     setMinimumSize(kSheetSize);
     setWindowState(Qt::WindowMaximized);
     FormCreate();
@@ -101,35 +108,60 @@ void TFormsolve::buildAreas()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(sheet, 0, 0, Qt::AlignCenter);
 
-    first = new PersonalDataArea(*this);
+    solve = new ui::PageControl(*m_exits, sheet);
+    solve->setGeometry(0, 0, 793, 577);
+    m_context = std::make_unique<ui::PageContext>(*this, *m_exits, m_areas, *solve, [this] {
+        return first ? first->maritalStatus() : tax::MaritalStatus::single;
+    });
+    m_exits->setRevealer([this](QWidget *control) { return revealControl(control); });
+
+    first = new PersonalDataArea(*m_context);
     first->setParent(sheet);
     first->setGeometry(0, 0, 793, 569);
 
-    solve = new QTabWidget(sheet);
-    solve->setObjectName("solve");
-    solve->setGeometry(0, 0, 793, 577);
-    solve->tabBar()->setExpanding(false);
-    TabSheet1 = new IncomePage(*this);
-    TabSheet2 = new ExpensesPage(*this);
-    TabSheet3 = new AllowancesPage(*this);
-    TabSheet4 = new AttachmentPage(*this);
+    TabSheet1 = new IncomePage(*m_context);
+    TabSheet2 = new ExpensesPage(*m_context);
+    TabSheet3 = new AllowancesPage(*m_context);
+    TabSheet4 = new AttachmentPage(*m_context);
     TabSheet5 = new QWidget;
     TabSheet5->setObjectName(kPages[4].name);
     TabSheet6 = new QWidget;
     TabSheet6->setObjectName(kPages[5].name);
     for (QWidget *page : std::initializer_list<QWidget *>{TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5, TabSheet6})
         solve->addTab(page, QString());
-    connect(solve, &QTabWidget::currentChanged, this, &TFormsolve::pageChanged);
-    solve->tabBar()->installEventFilter(this);
-    solve->installEventFilter(this);
 
-    compute1 = new SeverancePanel(*this);
+    compute1 = new SeverancePanel(*m_context);
     compute1->setParent(sheet);
     compute1->setGeometry(40, 48, 737, 401);
 
     m_areas.add(first);
     m_areas.add(solve);
     m_areas.add(compute1);
+}
+
+void TFormsolve::wirePages()
+{
+    connect(solve, &ui::PageControl::pageTurned, this, [this] { ui::runGuarded(this, [this] { solveChange(); }); });
+    connect(first, &PersonalDataArea::nextRequested, this, &TFormsolve::leavePersonalData);
+    connect(TabSheet1, &IncomePage::spouseLinesChanged, TabSheet2, &ExpensesPage::showSpouseLines);
+    connect(TabSheet1, &IncomePage::nextRequested, TabSheet2, &ExpensesPage::enter);
+    connect(TabSheet2, &ExpensesPage::nextRequested, TabSheet3, &AllowancesPage::enter);
+
+    const auto names = [this] {
+        return AttachmentNames{first->name1->text(), first->surname1->text(), first->idtax1->text(),
+                               first->name2->text(), first->surname2->text(), first->idtax2->text()};
+    };
+    connect(TabSheet3->Panel82, &QuestionPanel::answeredYes, this, [this, names] { TabSheet4->answerYes(names()); });
+    connect(TabSheet3->Panel82, &QuestionPanel::answeredNo, this, [this, names] { TabSheet4->answerNo(names()); });
+
+    connect(TabSheet4, &AttachmentPage::severancePanelRequested, this, &TFormsolve::openSeverancePanel);
+    TabSheet4->setSeveranceUsed([this] { return compute1->expenseYearsEntered(); });
+    connect(compute1, &SeverancePanel::closed, TabSheet4, &AttachmentPage::takeSeveranceExpense);
+    connect(TabSheet4, &AttachmentPage::nextRequested, this, [this] {
+        openPage(TabSheet5);
+        if (auto *edit1 = TabSheet5->findChild<QWidget *>(QStringLiteral("Edit1")))
+            edit1->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void TFormsolve::FormCreate()
@@ -143,8 +175,8 @@ void TFormsolve::FormCreate()
 
     for (std::size_t i = 0; i < kPages.size(); ++i)
         solve->setTabText(int(i), QString::fromUtf8(kPages[i].caption));
-    setTabShown(0, true);
-    hideLaterTabs();
+    for (int i = 1; i < solve->count(); ++i)
+        solve->setTabShown(solve->widget(i), false);
     openPage(TabSheet1);
 
     tax::ClearLedger(ledger());
@@ -163,59 +195,27 @@ tax::MaritalStatus TFormsolve::maritalStatus() const
     return first->maritalStatus();
 }
 
-void TFormsolve::onExit(QWidget *control, std::function<void(QWidget *)> handler)
-{
-    m_exits->setHandler(control, std::move(handler));
-}
-
-void TFormsolve::onClick(QAbstractButton *button, std::function<void()> handler)
-{
-    connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] {
-        ui::runGuarded(this, handler);
-    });
-}
-
-void TFormsolve::setTabShown(int index, bool shown)
-{
-    // A hidden tab is also disabled, so that neither the arrow keys, Ctrl+Tab nor
-    // the mouse wheel can turn to it.
-    solve->setTabVisible(index, shown);
-    solve->setTabEnabled(index, shown);
-}
-
-void TFormsolve::hideLaterTabs()
-{
-    for (int i = 1; i < solve->count(); ++i)
-        setTabShown(i, false);
-}
-
-bool TFormsolve::isTabShown(QWidget *page) const
-{
-    const int index = solve->indexOf(page);
-    return index >= 0 && solve->isTabVisible(index);
-}
-
 void TFormsolve::openPage(QWidget *page)
 {
-    const int index = solve->indexOf(page);
-    if (index < 0)
-        return;
-    setTabShown(index, true);
-    // The control that has the focus on the page being left keeps it until the
-    // caller puts it somewhere; Qt would otherwise pass it to a control of the
-    // new page and run that control's handler on the way.
-    QWidget *focus = focusWidget();
-    if (focus && solve->currentWidget() && solve->currentWidget()->isAncestorOf(focus))
-        focus->clearFocus();
-    m_changingPage = true;
-    solve->setCurrentIndex(index);
-    m_changingPage = false;
+    solve->openPage(page);
 }
 
-void TFormsolve::pageChanged()
+void TFormsolve::leavePersonalData()
 {
-    if (!m_changingPage)
-        ui::runGuarded(this, [this] { solveChange(); });
+    m_areas.sendToBack(first);
+    m_areas.bringToFront(solve);
+    TabSheet1->setFocus();
+    for (int i = 1; i < solve->count(); ++i)
+        solve->setTabShown(solve->widget(i), false);
+    // The status chosen now holds for the rest of the return: nothing shows or
+    // enables these controls again in this window.
+    ui::applyStatusVisibility(*this, maritalStatus());
+}
+
+void TFormsolve::openSeverancePanel()
+{
+    m_areas.bringToFront(compute1);
+    compute1->open();
 }
 
 void TFormsolve::solveChange()
@@ -223,8 +223,25 @@ void TFormsolve::solveChange()
     const int index = solve->currentIndex();
     if (index < 0 || index >= int(kPages.size()) || !kPages[std::size_t(index)].firstControl)
         return;
-    if (auto *control = solve->currentWidget()->findChild<QWidget *>(kPages[std::size_t(index)].firstControl))
+    const PageInfo &info = kPages[std::size_t(index)];
+    QWidget *page = solve->currentWidget();
+    QWidget *control = page->findChild<QWidget *>(QLatin1StringView(info.firstControl));
+    if (!ui::canTakeFocus(control) && info.coveredFirst)
+        control = page->findChild<QWidget *>(QLatin1StringView(info.coveredFirst));
+    if (control)
         control->setFocus(Qt::OtherFocusReason);
+}
+
+bool TFormsolve::revealControl(QWidget *control)
+{
+    // A field refused while its page was being turned away: its page comes
+    // back to the front, so that the focus can return to it.
+    for (int i = 0; i < solve->count(); ++i) {
+        QWidget *page = solve->widget(i);
+        if (page != solve->currentWidget() && page->isAncestorOf(control) && solve->isTabShown(page))
+            openPage(page);
+    }
+    return ui::canTakeFocus(control);
 }
 
 void TFormsolve::N1Click()
@@ -246,30 +263,14 @@ void TFormsolve::About1Click()
     m_aboutBox->activateWindow();
 }
 
-void TFormsolve::showMessage(const QString &text)
+void TFormsolve::closeEvent(QCloseEvent *event)
 {
-    ui::showMessage(this, text);
+    // A window that goes away checks none of its fields on the way.
+    m_exits->stop();
+    QWidget::closeEvent(event);
 }
 
 void TFormsolve::contextMenuEvent(QContextMenuEvent *event)
 {
     PopupMenu1->exec(event->globalPos());
-}
-
-bool TFormsolve::eventFilter(QObject *watched, QEvent *event)
-{
-    // Turning the page with the mouse or Ctrl+Tab leaves the field that has the
-    // focus first; a field that refuses to be left keeps the page where it is.
-    bool turnsPage = false;
-    if (watched == solve->tabBar() && event->type() == QEvent::MouseButtonPress) {
-        turnsPage = true;
-    } else if (watched == solve && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        const bool control = key->modifiers() & Qt::ControlModifier;
-        turnsPage = control && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab
-                                || key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown);
-    }
-    if (turnsPage && !m_exits->takeFocus(solve->tabBar()))
-        return true;
-    return QWidget::eventFilter(watched, event);
 }

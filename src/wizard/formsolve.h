@@ -1,25 +1,24 @@
 // The wizard window in which one return is entered: the personal data area,
 // the page control with the six pages and the severance panel, stacked on top
-// of each other, with the window's menus and the navigation between them.
+// of each other, with the window's menus. The window alone knows every page:
+// it wires what one page reports to the page that comes next.
 #pragma once
 
 #include "area_stack.h"
 #include "exit_handlers.h"
 #include "marital_status.h"
+#include "page_context.h"
+#include "page_control.h"
 #include "return_ledger.h"
 
 #include <QWidget>
 
-#include <array>
-#include <functional>
 #include <memory>
 
-class QAbstractButton;
 class QAction;
 class QLabel;
 class QMenu;
 class QMenuBar;
-class QTabWidget;
 class AllowancesPage;
 class AttachmentPage;
 class ExpensesPage;
@@ -38,20 +37,20 @@ public:
     // Live instances, for checks that closed windows are released.
     static int instanceCount();
 
-    QMenuBar *MainMenu1;
-    QMenu *PopupMenu1;
-    QAction *N1;
-    QAction *Close1;
-    QAction *About1;
-    PersonalDataArea *first;
-    QTabWidget *solve;
-    IncomePage *TabSheet1;
-    ExpensesPage *TabSheet2;
-    AllowancesPage *TabSheet3;
-    AttachmentPage *TabSheet4;
-    QWidget *TabSheet5;
-    QWidget *TabSheet6;
-    SeverancePanel *compute1;
+    QMenuBar *MainMenu1 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    QAction *N1 = nullptr;
+    QAction *Close1 = nullptr;
+    QAction *About1 = nullptr;
+    PersonalDataArea *first = nullptr;
+    ui::PageControl *solve = nullptr;
+    IncomePage *TabSheet1 = nullptr;
+    ExpensesPage *TabSheet2 = nullptr;
+    AllowancesPage *TabSheet3 = nullptr;
+    AttachmentPage *TabSheet4 = nullptr;
+    QWidget *TabSheet5 = nullptr;
+    QWidget *TabSheet6 = nullptr;
+    SeverancePanel *compute1 = nullptr;
 
     void FormCreate();
     void solveChange();
@@ -59,39 +58,31 @@ public:
     void Close1Click();
     void About1Click();
 
-    // What the pages work with.
     tax::ReturnLedger &ledger() const;
     tax::MaritalStatus maritalStatus() const;
     ui::ExitHandlers &exits() { return *m_exits; }
     ui::AreaStack &areas() { return m_areas; }
+    const ui::PageContext &context() const { return *m_context; }
 
-    // Binds a handler to the focus leaving `control`, or to a click of `button`;
-    // an amount error stops the handler and is reported.
-    void onExit(QWidget *control, std::function<void(QWidget *receiving)> handler);
-    void onClick(QAbstractButton *button, std::function<void()> handler);
-
-    // Makes a page's tab visible and the page the active one, without the
-    // page-change handler that a user's change of page runs.
+    // Makes a page's tab visible and the page the active one, as a next
+    // button does.
     void openPage(QWidget *page);
-    bool isTabShown(QWidget *page) const;
-    // Hides the tabs of the pages after the income page.
-    void hideLaterTabs();
-
-    void showMessage(const QString &text);
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenus();
     void buildAreas();
-    void setTabShown(int index, bool shown);
-    void pageChanged();
+    void wirePages();
+    void leavePersonalData();
+    void openSeverancePanel();
+    bool revealControl(QWidget *control);
 
-    QLabel *m_usageCount;
-    QWidget *m_aboutBox;
+    QLabel *m_usageCount = nullptr;
+    QWidget *m_aboutBox = nullptr;
     std::unique_ptr<ui::ExitHandlers> m_exits;
     ui::AreaStack m_areas;
-    bool m_changingPage = false;
+    std::unique_ptr<ui::PageContext> m_context;
 };

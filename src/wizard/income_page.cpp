@@ -2,18 +2,14 @@
 #include "income_page.h"
 
 #include "bevel_panel.h"
-#include "expenses_page.h"
-#include "formsolve.h"
 #include "money_text.h"
+#include "page_context.h"
 #include "page_rows.h"
-#include "page_turn.h"
 
-#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <array>
@@ -58,8 +54,8 @@ const QString kFiguresOnly = QStringLiteral("กรุณาใส่เฉพ�
 
 } // namespace
 
-IncomePage::IncomePage(TFormsolve &form)
-    : m_form(form)
+IncomePage::IncomePage(const ui::PageContext &context)
+    : m_context(context)
 {
     setObjectName("TabSheet1");
     Panel1 = buildPerson(Person::taxpayer);
@@ -74,9 +70,9 @@ IncomePage::IncomePage(TFormsolve &form)
     layout->addWidget(Panel17);
     ui::addBottomButton(layout, Okbut1);
 
-    form.onClick(Okbut1, [this] { Okbut1Click(); });
-    form.onExit(Okbut1, [this](QWidget *receiving) { Okbut1Exit(receiving); });
-    form.exits().setDefaultButton(this, Okbut1);
+    context.onClick(Okbut1, [this] { Okbut1Click(); });
+    context.onExit(Okbut1, [this](QWidget *receiving) { Okbut1Exit(receiving); });
+    context.setDefaultButton(this, Okbut1);
 }
 
 ui::BevelPanel *IncomePage::buildPerson(Person who)
@@ -111,7 +107,7 @@ ui::BevelPanel *IncomePage::buildPerson(Person who)
         if (*r.note)
             grid->addWidget(ui::caption(panel, QStringLiteral("    ") + QString::fromUtf8(r.note)), row++, 0);
         const Handler handler = taxpayer ? r.taxpayerExit : r.spouseExit;
-        m_form.onExit(field, [this, handler](QWidget *) { (this->*handler)(); });
+        m_context.onExit(field, [this, handler](QWidget *) { (this->*handler)(); });
     }
     QLabel *total = ui::resultLabel(panel, taxpayer ? QStringLiteral("total1m") : QStringLiteral("total1f"));
     (taxpayer ? total1m : total1f) = total;
@@ -130,14 +126,14 @@ QLineEdit *IncomePage::fieldOf(Person who, IncomeLine line) const
 void IncomePage::salaryExit(Person who)
 {
     QLineEdit *field = fieldOf(who, IncomeLine::salary);
-    tax::ReturnLedger &ledger = m_form.ledger();
+    tax::ReturnLedger &ledger = m_context.ledger();
     // An empty text, a text with any character but digits and the point, and
     // "0" itself all come to "0", which is refused.
     if (field->text().isEmpty() || !tax::CheckAmountText(ledger, ui::codePoints(field->text())))
         field->setText(QStringLiteral("0"));
     if (field->text() == QLatin1StringView("0")) {
-        m_form.showMessage(kEnterAnAmount);
-        m_form.exits().refuse(field);
+        m_context.showMessage(kEnterAnAmount);
+        m_context.refuse(field);
         showLines(who, tax::recomputeIncome(ledger, who));
         return;
     }
@@ -147,7 +143,7 @@ void IncomePage::salaryExit(Person who)
 void IncomePage::amountExit(Person who, IncomeLine line)
 {
     QLineEdit *field = fieldOf(who, line);
-    tax::ReturnLedger &ledger = m_form.ledger();
+    tax::ReturnLedger &ledger = m_context.ledger();
     const QString text = field->text();
     if (text.isEmpty() || text == QLatin1StringView(" ")) {
         field->setText(QStringLiteral("0"));
@@ -155,8 +151,8 @@ void IncomePage::amountExit(Person who, IncomeLine line)
         return;
     }
     if (!tax::CheckAmountText(ledger, ui::codePoints(text))) {
-        m_form.showMessage(kFiguresOnly);
-        m_form.exits().refuse(field);
+        m_context.showMessage(kFiguresOnly);
+        m_context.refuse(field);
         showLines(who, tax::recomputeIncome(ledger, who));
         return;
     }
@@ -172,7 +168,7 @@ void IncomePage::showLines(Person who, const tax::IncomeLines &lines)
     // The spouse's expense lines show at once; the taxpayer's wait for the
     // next button, which may join them with the spouse's.
     total1f->setText(ui::moneyText(lines.line4));
-    m_form.TabSheet2->showSpouseLines(lines);
+    emit spouseLinesChanged(lines);
 }
 
 void IncomePage::ch1mExit() { salaryExit(Person::taxpayer); }
@@ -184,15 +180,13 @@ void IncomePage::ch3fexit() { amountExit(Person::spouse, IncomeLine::severancePa
 
 void IncomePage::Okbut1Click()
 {
-    m_form.TabSheet2->showTaxpayerLines(tax::leaveIncomePage(m_form.ledger(), m_form.maritalStatus()));
-    m_form.openPage(m_form.TabSheet2);
-    m_form.TabSheet2->p1->setFocus();
+    emit nextRequested();
 }
 
 void IncomePage::Okbut1Exit(QWidget *receiving)
 {
     // Tab from the button goes round to the page's first field; turning to
     // another page by its tab stays possible.
-    if (m_form.solve->currentWidget() == this && !ui::isTurningPage(m_form.solve, receiving))
+    if (m_context.isCurrentPage(this) && !m_context.isTurningPage(receiving))
         ch1m->setFocus();
 }

@@ -8,23 +8,23 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TFormsolve;
 namespace ui {
 class BevelPanel;
+class PageContext;
 }
 
 class IncomePage : public QWidget {
     Q_OBJECT
 public:
-    explicit IncomePage(TFormsolve &form);
+    explicit IncomePage(const ui::PageContext &context);
 
-    ui::BevelPanel *Panel1;  // taxpayer
-    ui::BevelPanel *Panel17; // spouse
-    QLabel *Label1, *Label25;
-    QLineEdit *ch1m, *ch2m, *ch3m;
-    QLineEdit *ch1f, *ch2f, *ch3f;
-    QLabel *total1m, *total1f;
-    QPushButton *Okbut1;
+    ui::BevelPanel *Panel1 = nullptr;  // taxpayer
+    ui::BevelPanel *Panel17 = nullptr; // spouse
+    QLabel *Label1 = nullptr, *Label25 = nullptr;
+    QLineEdit *ch1m = nullptr, *ch2m = nullptr, *ch3m = nullptr;
+    QLineEdit *ch1f = nullptr, *ch2f = nullptr, *ch3f = nullptr;
+    QLabel *total1m = nullptr, *total1f = nullptr;
+    QPushButton *Okbut1 = nullptr;
 
     void ch1mExit();
     void ch1fExit();
@@ -35,6 +35,13 @@ public:
     void Okbut1Click();
     void Okbut1Exit(QWidget *receiving);
 
+signals:
+    // The spouse's lines 4, 5 and 7 after a spouse's field was left; the
+    // expenses page shows lines 5 and 7 at once.
+    void spouseLinesChanged(const tax::IncomeLines &lines);
+    // The next button: the expenses page is to be opened.
+    void nextRequested();
+
 private:
     ui::BevelPanel *buildPerson(tax::Person who);
     void salaryExit(tax::Person who);
@@ -42,5 +49,5 @@ private:
     QLineEdit *fieldOf(tax::Person who, tax::IncomeLine line) const;
     void showLines(tax::Person who, const tax::IncomeLines &lines);
 
-    TFormsolve &m_form;
+    const ui::PageContext &m_context;
 };

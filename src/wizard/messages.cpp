@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace ui {
 
@@ -12,12 +13,16 @@ namespace {
 
 void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
 {
-    QMessageBox box(icon, messageCaption(), text, QMessageBox::Ok, parent);
-    box.setObjectName(icon == QMessageBox::Critical ? "errorReport" : "message");
-    box.exec();
+    // The box belongs to the window it stands over; should that window go away
+    // while the box is up, the box goes with it and is not deleted twice.
+    QPointer<QWidget> owner = parent;
+    QPointer<QMessageBox> box = new QMessageBox(icon, messageCaption(), text, QMessageBox::Ok, parent);
+    box->setObjectName(icon == QMessageBox::Critical ? "errorReport" : "message");
+    box->exec();
+    delete box.data();
     // Give the window the keyboard back, so that the focus returns to its control.
-    if (parent)
-        parent->window()->activateWindow();
+    if (owner)
+        owner->window()->activateWindow();
 }
 
 } // namespace
@@ -46,6 +51,8 @@ bool runGuarded(QWidget *parent, const std::function<void()> &handler)
         reportError(parent, QString::fromStdString(error.what()));
     } catch (const std::exception &error) {
         reportError(parent, QString::fromStdString(error.what()));
+    } catch (...) {
+        reportError(parent, QStringLiteral("Unknown exception"));
     }
     return false;
 }

@@ -2,13 +2,10 @@
 #include "personal_data_area.h"
 
 #include "bevel_panel.h"
-#include "exit_handlers.h"
 #include "fonts.h"
-#include "formsolve.h"
 #include "identity_number.h"
-#include "income_page.h"
+#include "page_context.h"
 #include "page_rows.h"
-#include "status_visibility.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <array>
@@ -102,9 +98,9 @@ ui::BevelPanel *titledPanel(QWidget *parent, const char *name, const QString &ti
 
 } // namespace
 
-PersonalDataArea::PersonalDataArea(TFormsolve &form)
+PersonalDataArea::PersonalDataArea(const ui::PageContext &context)
     : QGroupBox(QStringLiteral("กรอกประวัติ"))
-    , m_form(form)
+    , m_context(context)
 {
     setObjectName("first");
 
@@ -127,16 +123,16 @@ PersonalDataArea::PersonalDataArea(TFormsolve &form)
     layout->addWidget(Panel74);
     ui::addBottomButton(layout, ok1);
 
-    form.onClick(ok1, [this] { ok1Click(); });
-    form.exits().setDefaultButton(this, ok1);
-    form.onExit(id1, [this](QWidget *) { id1Exit(); });
-    form.onExit(id2, [this](QWidget *) { id2Exit(); });
-    form.onExit(idtax1, [this](QWidget *) { idtax1Exit(); });
-    form.onExit(idtax2, [this](QWidget *) { idtax2Exit(); });
-    form.onExit(name1, [this](QWidget *) { name1Exit(); });
-    form.onExit(surname1, [this](QWidget *) { surname1Exit(); });
-    form.onExit(name2, [this](QWidget *) { name2Exit(); });
-    form.onExit(surname2, [this](QWidget *) { surname2Exit(); });
+    context.onClick(ok1, [this] { ok1Click(); });
+    context.setDefaultButton(this, ok1);
+    context.onExit(id1, [this](QWidget *) { id1Exit(); });
+    context.onExit(id2, [this](QWidget *) { id2Exit(); });
+    context.onExit(idtax1, [this](QWidget *) { idtax1Exit(); });
+    context.onExit(idtax2, [this](QWidget *) { idtax2Exit(); });
+    context.onExit(name1, [this](QWidget *) { name1Exit(); });
+    context.onExit(surname1, [this](QWidget *) { surname1Exit(); });
+    context.onExit(name2, [this](QWidget *) { name2Exit(); });
+    context.onExit(surname2, [this](QWidget *) { surname2Exit(); });
 }
 
 ui::BevelPanel *PersonalDataArea::buildPerson(int person, const QString &title)
@@ -238,8 +234,8 @@ void PersonalDataArea::checkNumber(QLineEdit *field, tax::IdCheck result, const 
 {
     if (result == tax::IdCheck::accepted)
         return;
-    m_form.showMessage(result == tax::IdCheck::empty ? kFillEverything : wrongMessage);
-    m_form.exits().refuse(field);
+    m_context.showMessage(result == tax::IdCheck::empty ? kFillEverything : wrongMessage);
+    m_context.refuse(field);
 }
 
 void PersonalDataArea::checkCitizenId(QLineEdit *field)
@@ -259,8 +255,8 @@ void PersonalDataArea::checkFilled(QLineEdit *field)
     // A text of blanks counts as filled in.
     if (!field->text().isEmpty())
         return;
-    m_form.showMessage(kFillEverything);
-    m_form.exits().refuse(field);
+    m_context.showMessage(kFillEverything);
+    m_context.refuse(field);
 }
 
 void PersonalDataArea::id1Exit() { checkCitizenId(id1); }
@@ -274,13 +270,7 @@ void PersonalDataArea::surname2Exit() { checkFilled(surname2); }
 
 void PersonalDataArea::ok1Click()
 {
-    m_form.areas().sendToBack(this);
-    m_form.areas().bringToFront(m_form.solve);
-    m_form.TabSheet1->setFocus();
-    m_form.hideLaterTabs();
-    // The status chosen now holds for the rest of the return: nothing shows or
-    // enables these controls again in this window.
-    ui::applyStatusVisibility(m_form, maritalStatus());
+    emit nextRequested();
 }
 
 void PersonalDataArea::N1Click()

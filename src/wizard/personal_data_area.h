@@ -11,32 +11,35 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class TFormsolve;
 namespace ui {
 class BevelPanel;
+class PageContext;
 }
 
 class PersonalDataArea : public QGroupBox {
     Q_OBJECT
 public:
-    explicit PersonalDataArea(TFormsolve &form);
+    explicit PersonalDataArea(const ui::PageContext &context);
 
     // The status as the seven buttons of Panel72 show it now.
     tax::MaritalStatus maritalStatus() const;
 
-    ui::BevelPanel *Panel70; // taxpayer
-    ui::BevelPanel *Panel72; // status
-    ui::BevelPanel *Panel74; // spouse
+    ui::BevelPanel *Panel70 = nullptr; // taxpayer
+    ui::BevelPanel *Panel72 = nullptr; // status
+    ui::BevelPanel *Panel74 = nullptr; // spouse
 
-    QLineEdit *id1, *idtax1, *name1, *surname1, *number1, *lane1, *group1, *road1, *ad1,
-        *area1, *province1, *homephone1, *workphone1, *zipcode1;
-    QLineEdit *id2, *idtax2, *name2, *surname2, *number2, *lane2, *group2, *road2, *ad2,
-        *area2, *province2, *homephone2, *workphone2, *zipcode2;
-    QLabel *Label102; // caption of idtax2
+    QLineEdit *id1 = nullptr, *idtax1 = nullptr, *name1 = nullptr, *surname1 = nullptr, *number1 = nullptr,
+              *lane1 = nullptr, *group1 = nullptr, *road1 = nullptr, *ad1 = nullptr, *area1 = nullptr,
+              *province1 = nullptr, *homephone1 = nullptr, *workphone1 = nullptr, *zipcode1 = nullptr;
+    QLineEdit *id2 = nullptr, *idtax2 = nullptr, *name2 = nullptr, *surname2 = nullptr, *number2 = nullptr,
+              *lane2 = nullptr, *group2 = nullptr, *road2 = nullptr, *ad2 = nullptr, *area2 = nullptr,
+              *province2 = nullptr, *homephone2 = nullptr, *workphone2 = nullptr, *zipcode2 = nullptr;
+    QLabel *Label102 = nullptr; // caption of idtax2
 
-    QRadioButton *single, *widow, *married1, *married2, *married3, *married4, *married5;
+    QRadioButton *single = nullptr, *widow = nullptr, *married1 = nullptr, *married2 = nullptr,
+                 *married3 = nullptr, *married4 = nullptr, *married5 = nullptr;
 
-    QPushButton *ok1;
+    QPushButton *ok1 = nullptr;
 
     void singleClick();
     void widowClick();
@@ -55,9 +58,13 @@ public:
     void name2Exit();
     void surname2Exit();
 
+    // The next button: the area is done; the window opens the income page.
     void ok1Click();
     // The popup item for a foreign user: placeholder identity numbers, unchecked.
     void N1Click();
+
+signals:
+    void nextRequested();
 
 private:
     ui::BevelPanel *buildPerson(int person, const QString &title);
@@ -68,5 +75,5 @@ private:
     void checkTaxpayerId(QLineEdit *field);
     void checkFilled(QLineEdit *field);
 
-    TFormsolve &m_form;
+    const ui::PageContext &m_context;
 };

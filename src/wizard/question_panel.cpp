@@ -2,23 +2,19 @@
 #include "question_panel.h"
 
 #include "area_stack.h"
-#include "allowances_page.h"
-#include "attachment_page.h"
 #include "entry_steps.h"
 #include "fonts.h"
-#include "formsolve.h"
-#include "page_turn.h"
+#include "page_context.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
-QuestionPanel::QuestionPanel(TFormsolve &form, ui::AreaStack &stack, QWidget *parent)
+QuestionPanel::QuestionPanel(const ui::PageContext &context, ui::AreaStack &stack, QWidget *parent)
     : ui::BevelPanel(parent)
-    , m_form(form)
+    , m_context(context)
     , m_stack(stack)
 {
     setObjectName("Panel82");
@@ -48,10 +44,10 @@ QuestionPanel::QuestionPanel(TFormsolve &form, ui::AreaStack &stack, QWidget *pa
     layout->addLayout(buttons);
     layout->addStretch(1);
 
-    form.onClick(ok2, [this] { ok2Click(); });
-    form.onClick(can2, [this] { can2Click(); });
-    form.onExit(can2, [this](QWidget *receiving) { can2Exit(receiving); });
-    form.exits().setDefaultButton(this, ok2);
+    context.onClick(ok2, [this] { ok2Click(); });
+    context.onClick(can2, [this] { can2Click(); });
+    context.onExit(can2, [this](QWidget *receiving) { can2Exit(receiving); });
+    context.setDefaultButton(this, ok2);
 }
 
 void QuestionPanel::ask()
@@ -62,26 +58,26 @@ void QuestionPanel::ask()
 
 void QuestionPanel::ok2Click()
 {
-    m_form.TabSheet4->answerYes();
+    emit answeredYes();
     answered();
 }
 
 void QuestionPanel::can2Click()
 {
-    m_form.TabSheet4->answerNo();
+    emit answeredNo();
     answered();
 }
 
 void QuestionPanel::answered()
 {
     m_stack.sendToBack(this);
-    tax::openAttachment(m_form.ledger());
+    tax::openAttachment(m_context.ledger());
 }
 
 void QuestionPanel::can2Exit(QWidget *receiving)
 {
     // Tab keeps to the two answers while the question is asked; turning to
     // another page, by an answer or by a tab, goes where it leads.
-    if (m_form.solve->currentWidget() == m_form.TabSheet3 && !ui::isTurningPage(m_form.solve, receiving))
+    if (m_context.isOnCurrentPage(this) && !m_context.isTurningPage(receiving))
         ok2->setFocus();
 }

@@ -6,19 +6,19 @@
 #include "bevel_panel.h"
 
 class QPushButton;
-class TFormsolve;
 namespace ui {
 class AreaStack;
+class PageContext;
 }
 
 class QuestionPanel : public ui::BevelPanel {
     Q_OBJECT
 public:
     // `stack` holds this panel and the rows it lies under.
-    QuestionPanel(TFormsolve &form, ui::AreaStack &stack, QWidget *parent);
+    QuestionPanel(const ui::PageContext &context, ui::AreaStack &stack, QWidget *parent);
 
-    QPushButton *ok2;  // "ใช่"
-    QPushButton *can2; // "ไม่"
+    QPushButton *ok2 = nullptr;  // "ใช่"
+    QPushButton *can2 = nullptr; // "ไม่"
 
     // Brings the question in front of the rows, with the focus on "ใช่".
     void ask();
@@ -27,9 +27,15 @@ public:
     void can2Click();
     void can2Exit(QWidget *receiving);
 
+signals:
+    // The attachment page is to be opened: to be filled in, or under its
+    // cover with the focus on its next button.
+    void answeredYes();
+    void answeredNo();
+
 private:
     void answered();
 
-    TFormsolve &m_form;
+    const ui::PageContext &m_context;
     ui::AreaStack &m_stack;
 };

@@ -2,10 +2,11 @@
 // rows; a table of members per person builds and drives them.
 #include "severance_panel.h"
 
-#include "attachment_page.h"
+#include "area_stack.h"
+#include "attachment.h"
 #include "fonts.h"
-#include "formsolve.h"
 #include "money_text.h"
+#include "page_context.h"
 #include "sheet_controls.h"
 
 #include <QButtonGroup>
@@ -94,8 +95,8 @@ QString text(const char *utf8)
 
 } // namespace
 
-SeverancePanel::SeverancePanel(TFormsolve &form)
-    : m_form(form)
+SeverancePanel::SeverancePanel(const ui::PageContext &context)
+    : m_context(context)
 {
     setObjectName("compute1");
     setBevels(Bevel::raised, Bevel::raised, 3);
@@ -124,11 +125,9 @@ SeverancePanel::SeverancePanel(TFormsolve &form)
 
     bindHalf(kTaxpayer);
     bindHalf(kSpouse);
-    m_form.onExit(BitBtn5, [this](QWidget *) { BitBtn5Exit(); });
-    // The page is looked up when the button is pressed: it is the attachment
-    // page that takes the panel's result.
-    m_form.onClick(BitBtn5, [this] { m_form.TabSheet4->BitBtn5Click(); });
-    m_form.exits().setDefaultButton(this, BitBtn5);
+    m_context.onExit(BitBtn5, [this](QWidget *) { BitBtn5Exit(); });
+    m_context.onClick(BitBtn5, [this] { BitBtn5Click(); });
+    m_context.setDefaultButton(this, BitBtn5);
 }
 
 void SeverancePanel::buildHalf(const SeveranceHalf &half, ui::BevelPanel *area)
@@ -197,16 +196,16 @@ void SeverancePanel::bindHalf(const SeveranceHalf &half)
 {
     P &self = *this;
     const bool taxpayer = half.who == tax::Person::taxpayer;
-    m_form.onExit(half.salary.in(self), [this, taxpayer](QWidget *) { taxpayer ? com1mExit() : com1fExit(); });
-    m_form.onExit(half.years.in(self), [this, taxpayer](QWidget *) { taxpayer ? com2mExit() : com2fExit(); });
-    m_form.onExit(half.expenseYears.in(self), [this, taxpayer](QWidget *) { taxpayer ? com5mExit() : com5fExit(); });
-    m_form.onClick(half.rate7000.in(self), [this, taxpayer] { taxpayer ? computecheck3Click() : computecheck7Click(); });
-    m_form.onClick(half.rate3500.in(self), [this, taxpayer] { taxpayer ? computecheck4Click() : computecheck8Click(); });
+    m_context.onExit(half.salary.in(self), [this, taxpayer](QWidget *) { taxpayer ? com1mExit() : com1fExit(); });
+    m_context.onExit(half.years.in(self), [this, taxpayer](QWidget *) { taxpayer ? com2mExit() : com2fExit(); });
+    m_context.onExit(half.expenseYears.in(self), [this, taxpayer](QWidget *) { taxpayer ? com5mExit() : com5fExit(); });
+    m_context.onClick(half.rate7000.in(self), [this, taxpayer] { taxpayer ? computecheck3Click() : computecheck7Click(); });
+    m_context.onClick(half.rate3500.in(self), [this, taxpayer] { taxpayer ? computecheck4Click() : computecheck8Click(); });
 }
 
 void SeverancePanel::open()
 {
-    const tax::SeveranceOpening opened = tax::openSeverancePanel(m_form.ledger());
+    const tax::SeveranceOpening opened = tax::openSeverancePanel(m_context.ledger());
     showOpening(kSpouse, opened.spouse);
     showOpening(kTaxpayer, opened.taxpayer);
     if (QWidget *first = ui::firstFocusable({computecheck1, computecheck3}))
@@ -255,6 +254,22 @@ void SeverancePanel::com5fExit()
     BitBtn5->setFocus(Qt::OtherFocusReason);
 }
 
+bool SeverancePanel::expenseYearsEntered() const
+{
+    return tax::severanceYearsEntered(com5m->text().toStdString());
+}
+
+void SeverancePanel::BitBtn5Click()
+{
+    if (total13m->text().isEmpty() || total13f->text().isEmpty()) {
+        // The panel stays in front, and so does the focus.
+        m_context.showMessage(text("กรุณาทำการคำวณให้ครบ!!!"));
+        return;
+    }
+    m_context.areas().sendToBack(this);
+    emit closed();
+}
+
 void SeverancePanel::BitBtn5Exit()
 {
     // Once the panel has gone behind the pages, its controls cannot take the
@@ -266,14 +281,14 @@ void SeverancePanel::BitBtn5Exit()
 void SeverancePanel::salaryExit(const SeveranceHalf &half)
 {
     P &self = *this;
-    tax::enterSeveranceSalary(m_form.ledger(), half.who, ui::amountOf(half.salary.in(self)->text()));
+    tax::enterSeveranceSalary(m_context.ledger(), half.who, ui::amountOf(half.salary.in(self)->text()));
 }
 
 void SeverancePanel::yearsExit(const SeveranceHalf &half)
 {
     P &self = *this;
     const QString typed = half.years.in(self)->text();
-    const tax::SeveranceBase base = tax::enterSeveranceYears(m_form.ledger(), half.who, ui::amountOf(typed),
+    const tax::SeveranceBase base = tax::enterSeveranceYears(m_context.ledger(), half.who, ui::amountOf(typed),
                                                              typed.toStdString());
     half.expenseYears.in(self)->setText(QString::fromStdString(base.expenseYearsText));
     half.product.in(self)->setText(ui::moneyText(base.line8));
@@ -284,14 +299,14 @@ void SeverancePanel::yearsExit(const SeveranceHalf &half)
 void SeverancePanel::rateClick(const SeveranceHalf &half, tax::FirstPartRate rate)
 {
     P &self = *this;
-    half.line10.in(self)->setText(ui::moneyText(tax::chooseFirstPartRate(m_form.ledger(), half.who, rate)));
+    half.line10.in(self)->setText(ui::moneyText(tax::chooseFirstPartRate(m_context.ledger(), half.who, rate)));
 }
 
 void SeverancePanel::expenseYearsExit(const SeveranceHalf &half)
 {
     P &self = *this;
     const tax::SeveranceExpense expense = tax::enterExpenseYears(
-        m_form.ledger(), half.who, chosenRate(half), ui::amountOf(half.expenseYears.in(self)->text()));
+        m_context.ledger(), half.who, chosenRate(half), ui::amountOf(half.expenseYears.in(self)->text()));
     half.line10.in(self)->setText(ui::moneyText(expense.line10));
     half.line11.in(self)->setText(ui::moneyText(expense.line11));
     half.line12.in(self)->setText(ui::moneyText(expense.line12));

@@ -11,13 +11,15 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class TFormsolve;
 struct SeveranceHalf;
+namespace ui {
+class PageContext;
+}
 
 class SeverancePanel : public ui::BevelPanel {
     Q_OBJECT
 public:
-    explicit SeverancePanel(TFormsolve &form);
+    explicit SeverancePanel(const ui::PageContext &context);
 
     QLabel *title = nullptr;
     ui::BevelPanel *taxpayerHalf = nullptr;
@@ -42,6 +44,8 @@ public:
     // The opening by the attachment page's compute button, once the panel is
     // in front: the items-only lines of each person and the first focus.
     void open();
+    // Whether the taxpayer's line-10 years show the panel as used.
+    bool expenseYearsEntered() const;
 
     void com1mExit();
     void com1fExit();
@@ -53,7 +57,14 @@ public:
     void computecheck8Click();
     void com5mExit();
     void com5fExit();
+    // OK: the panel goes behind the pages, which take its result.
+    void BitBtn5Click();
     void BitBtn5Exit();
+
+signals:
+    // OK was pressed with the computation complete; the panel is behind the
+    // pages again.
+    void closed();
 
 private:
     void buildHalf(const SeveranceHalf &half, ui::BevelPanel *area);
@@ -65,5 +76,5 @@ private:
     void expenseYearsExit(const SeveranceHalf &half);
     tax::FirstPartRate chosenRate(const SeveranceHalf &half);
 
-    TFormsolve &m_form;
+    const ui::PageContext &m_context;
 };

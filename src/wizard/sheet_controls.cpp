@@ -67,6 +67,12 @@ void chainTabOrder(const std::vector<QWidget *> &controls)
     }
 }
 
+bool canTakeFocus(const QWidget *control)
+{
+    return control && control->isEnabled() && control->isVisibleTo(control->window())
+        && control->focusPolicy() != Qt::NoFocus;
+}
+
 QWidget *firstFocusable(const std::vector<QWidget *> &controls)
 {
     for (QWidget *control : controls) {

@@ -49,6 +49,10 @@ QPushButton *placeButton(QWidget *parent, const char *name, const QString &text,
 // Puts the controls one after another in the Tab order.
 void chainTabOrder(const std::vector<QWidget *> &controls);
 
+// Whether the control is shown, enabled (its areas included) and takes the
+// focus at all.
+bool canTakeFocus(const QWidget *control);
+
 // The first control of the list that can take the focus now, or null.
 QWidget *firstFocusable(const std::vector<QWidget *> &controls);
 

@@ -28,7 +28,7 @@ struct AttachmentWizard {
     bool open()
     {
         w->areas().bringToFront(w->solve);
-        page.answerYes();
+        page.answerYes({});
         return drive::showAndActivate(w.get());
     }
 

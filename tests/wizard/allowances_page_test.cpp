@@ -388,7 +388,7 @@ private slots:
             else
                 QTest::mouseClick(drive::control(w.get(), qPrintable(answer)), Qt::LeftButton);
             QCOMPARE(w->solve->currentWidget(), static_cast<QWidget *>(w->TabSheet4));
-            QVERIFY(w->isTabShown(w->TabSheet4));
+            QVERIFY(w->solve->isTabShown(w->TabSheet4));
             QVERIFY(!questionInFront(*w));
             QCOMPARE(runLedger().common[tax::shared::yearsOfWork], 0);
             QCOMPARE(runLedger().common[tax::shared::jointLine19], 0);

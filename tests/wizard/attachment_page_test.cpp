@@ -34,7 +34,7 @@ private slots:
         AttachmentWizard a;
         QVERIFY(a.open());
         a.enter("ch11m", "5000");
-        a.page.answerNo();
+        a.page.answerNo({});
         QCOMPARE(drive::focusName(), QString("BitBtn6"));
         QVERIFY(!a.page.entryFields->isEnabled());
         QTest::mouseClick(a.page.nameboss1, Qt::LeftButton);
@@ -46,7 +46,7 @@ private slots:
         a.page.BitBtn6->setFocus();
         drive::enter();
         QCOMPARE(a.w->solve->currentWidget(), a.w->TabSheet5);
-        QVERIFY(a.w->isTabShown(a.w->TabSheet5));
+        QVERIFY(a.w->solve->isTabShown(a.w->TabSheet5));
         QCOMPARE(a.text("total8m"), QString("    5,000.00"));
         QCOMPARE(a.text("total17m"), QString("0"));
         QVERIFY(a.messages.texts.isEmpty());
@@ -56,8 +56,8 @@ private slots:
     {
         AttachmentWizard a;
         QVERIFY(a.open());
-        a.page.answerNo();
-        a.page.answerYes();
+        a.page.answerNo({});
+        a.page.answerYes({});
         QVERIFY(a.page.entryFields->isEnabled());
         QCOMPARE(drive::focusName(), QString("nameboss1"));
     }
@@ -172,7 +172,7 @@ private slots:
         for (QLabel *label : a.page.findChildren<QLabel *>())
             QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName() + ": " + label->text()));
         saveScreenshot(a.w.get(), "attachment_page");
-        a.page.answerNo();
+        a.page.answerNo({});
         saveScreenshot(a.w.get(), "attachment_cover");
     }
 };

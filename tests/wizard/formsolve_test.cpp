@@ -167,7 +167,7 @@ private slots:
         auto w = openWizard();
         auto *field = new QLineEdit(w->TabSheet2);
         int runs = 0;
-        w->onExit(field, [&](QWidget *) {
+        w->context().onExit(field, [&](QWidget *) {
             ++runs;
             w->exits().refuse(field);
         });

@@ -1,0 +1,81 @@
+// The window's services as the pages see them.
+#include "page_context.h"
+
+#include "messages.h"
+#include "page_control.h"
+#include "run_ledger.h"
+
+#include <QAbstractButton>
+
+namespace ui {
+
+PageContext::PageContext(QWidget &window, ExitHandlers &exits, AreaStack &areas, PageControl &pages,
+                         std::function<tax::MaritalStatus()> status)
+    : m_window(window)
+    , m_exits(exits)
+    , m_areas(areas)
+    , m_pages(pages)
+    , m_status(std::move(status))
+{
+}
+
+tax::ReturnLedger &PageContext::ledger() const
+{
+    return runLedger();
+}
+
+tax::MaritalStatus PageContext::maritalStatus() const
+{
+    return m_status ? m_status() : tax::MaritalStatus::single;
+}
+
+void PageContext::onExit(QWidget *control, ExitHandlers::Handler handler) const
+{
+    m_exits.setHandler(control, std::move(handler));
+}
+
+void PageContext::onClick(QAbstractButton *button, std::function<void()> handler) const
+{
+    QWidget *window = &m_window;
+    QObject::connect(button, &QAbstractButton::clicked, button, [window, handler = std::move(handler)] {
+        runGuarded(window, handler);
+    });
+}
+
+void PageContext::setDefaultButton(QWidget *area, QAbstractButton *button) const
+{
+    m_exits.setDefaultButton(area, button);
+}
+
+void PageContext::refuse(QWidget *control) const
+{
+    m_exits.refuse(control);
+}
+
+void PageContext::openPage(QWidget *page) const
+{
+    m_pages.openPage(page);
+}
+
+bool PageContext::isCurrentPage(const QWidget *page) const
+{
+    return m_pages.currentWidget() == page;
+}
+
+bool PageContext::isOnCurrentPage(const QWidget *control) const
+{
+    const QWidget *page = m_pages.currentWidget();
+    return page && page->isAncestorOf(control);
+}
+
+bool PageContext::isTurningPage(const QWidget *receiving) const
+{
+    return m_pages.isTurningPage(receiving);
+}
+
+void PageContext::showMessage(const QString &text) const
+{
+    ui::showMessage(&m_window, text);
+}
+
+} // namespace ui
