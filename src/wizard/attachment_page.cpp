@@ -27,20 +27,19 @@ using Handler = void (AttachmentPage::*)();
 // The page (789 x 542 inside the page control): the heading, the entry
 // fields that the cover hides, and the next button below them.
 constexpr QRect kFieldsArea(0, 46, 789, 458);
-constexpr QRect kNextButton(661, 510, 120, 28);
 
 // Columns of the amount rows: captions, the taxpayer's amount and "บาท", the
 // spouse's amount and "บาท".
+using ui::kAmountWidth;
+using ui::kBahtGap;
+using ui::kBahtWidth;
 constexpr int kCaptionX = 8;
 constexpr int kCaptionWidth = 474;
-constexpr int kAmountWidth = 112;
-constexpr int kBahtWidth = 28;
 constexpr std::array<int, 2> kAmountX{486, 640};
-constexpr int kBahtGap = 4;
 constexpr int kColumnsWidth = 298;
 
-constexpr int kLabelRow = 22;
-constexpr int kFieldRow = 26;
+constexpr int kLabelRow = ui::kLabelHeight;
+constexpr int kFieldRow = ui::kFieldHeight + 1;
 
 struct EmployerRow {
     const char *number;
@@ -180,8 +179,7 @@ AttachmentPage::AttachmentPage(const ui::PageContext &context)
     buildEmployers();
     buildLines(buildItems() + 2);
 
-    BitBtn6 = ui::placeButton(this, "BitBtn6", text("หน้าต่อไป"), kNextButton);
-    BitBtn6->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    BitBtn6 = ui::placeNextButton(this, "BitBtn6");
 
     m_columns[0] = {total7m, total8m, total14m, total15m, total16m, total17m, total18m};
     m_columns[1] = {total7f, total8f, total14f, total15f, total16f, total17f, total18f};

@@ -64,10 +64,10 @@ constexpr int kHalfWidth = 362;
 constexpr int kHalfHeight = 338;
 constexpr int kCaptionX = 6;
 constexpr int kIndentX = 14;
-constexpr int kAmountX = 208;
-constexpr int kAmountWidth = 120;
-constexpr int kBahtX = 332;
-constexpr int kBahtWidth = 26;
+using ui::kAmountWidth;
+using ui::kBahtWidth;
+constexpr int kAmountX = 216;
+constexpr int kBahtX = kAmountX + kAmountWidth + ui::kBahtGap;
 constexpr int kLineHeight = 20;
 
 // Lines 9 to 13. A caption too long to share its row with the amount takes

@@ -3,9 +3,12 @@
 
 #include "fonts.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
 
 namespace ui {
 
@@ -55,6 +58,44 @@ QPushButton *placeButton(QWidget *parent, const char *name, const QString &text,
     // Enter is handled by the window's default buttons, not by Qt's own.
     button->setAutoDefault(false);
     return button;
+}
+
+QPushButton *placeNextButton(QWidget *parent, const char *name, const QRect &where)
+{
+    QPushButton *button = placeButton(parent, name, QStringLiteral("หน้าต่อไป"), where);
+    button->setIcon(parent->style()->standardIcon(QStyle::SP_ArrowForward));
+    return button;
+}
+
+QCheckBox *placeCheckBox(QWidget *parent, const char *name, const QString &text, const QRect &where)
+{
+    auto *box = new QCheckBox(text, parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setGeometry(where);
+    return box;
+}
+
+QRadioButton *placeRadioButton(QWidget *parent, const char *name, const QString &text, const QRect &where)
+{
+    auto *button = new QRadioButton(text, parent);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setGeometry(where);
+    return button;
+}
+
+BevelPanel *placePanel(QWidget *parent, const char *name, const QRect &where, BevelPanel::Bevel outer,
+                       BevelPanel::Bevel inner, int width)
+{
+    auto *panel = new BevelPanel(parent);
+    panel->setObjectName(QString::fromUtf8(name));
+    panel->setGeometry(where);
+    panel->setBevels(outer, inner, width);
+    return panel;
+}
+
+QLabel *placeBaht(QWidget *parent, int amountRight, int y, const char *name)
+{
+    return placeCaption(parent, QStringLiteral("บาท"), QRect(amountRight + kBahtGap, y, kBahtWidth, kLabelHeight), name);
 }
 
 void chainTabOrder(const std::vector<QWidget *> &controls)

@@ -1,22 +1,40 @@
-// Controls placed at fixed positions on the wizard's sheet, for the attachment
-// page and the severance panel: captions, amount fields and result labels with
-// the program's fonts, and named members that tables of rows can fill.
+// Controls placed at fixed positions on the wizard's sheet, the one way every
+// page and panel is built: captions, fields, result labels, buttons and panels
+// with the program's fonts, the sizes they share, and named members that
+// tables of rows can fill.
 #pragma once
+
+#include "bevel_panel.h"
 
 #include <QRect>
 #include <QString>
 
 #include <vector>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace ui {
 
-// The height an entry field needs for Thai text with its marks above and below.
+// The sizes the pages share.
+// An entry field, tall enough for Thai text with its marks above and below.
 inline constexpr int kFieldHeight = 25;
+// A caption or a computed amount on one line.
+inline constexpr int kLabelHeight = 22;
+// An amount field or result: "%12.2m" amounts up to hundreds of millions.
+inline constexpr int kAmountWidth = 112;
+// The "บาท" after an amount, and the gap before it.
+inline constexpr int kBahtWidth = 28;
+inline constexpr int kBahtGap = 4;
+// A push button.
+inline constexpr int kButtonHeight = 27;
+// A page's next button "หน้าต่อไป", at the bottom right of the page (789 x 542
+// inside the page control).
+inline constexpr QRect kNextButtonRect(661, 510, 120, kButtonHeight);
 
 // A member of Owner together with the object name its control carries, so
 // that one row of a table both creates a control and keeps it in its member.
@@ -45,6 +63,20 @@ QLineEdit *placeField(QWidget *parent, const char *name, const QRect &where,
 
 QPushButton *placeButton(QWidget *parent, const char *name, const QString &text,
                          const QRect &where);
+
+// A step's next button "หน้าต่อไป" with its arrow.
+QPushButton *placeNextButton(QWidget *parent, const char *name, const QRect &where = kNextButtonRect);
+
+QCheckBox *placeCheckBox(QWidget *parent, const char *name, const QString &text, const QRect &where);
+QRadioButton *placeRadioButton(QWidget *parent, const char *name, const QString &text, const QRect &where);
+
+// A panel with the given bevels; `name` may be empty.
+BevelPanel *placePanel(QWidget *parent, const char *name, const QRect &where,
+                       BevelPanel::Bevel outer = BevelPanel::Bevel::raised,
+                       BevelPanel::Bevel inner = BevelPanel::Bevel::lowered, int width = 1);
+
+// "บาท" after an amount that ends at `amountRight`; `name` may be empty.
+QLabel *placeBaht(QWidget *parent, int amountRight, int y, const char *name = "");
 
 // Puts the controls one after another in the Tab order.
 void chainTabOrder(const std::vector<QWidget *> &controls);
