@@ -4,6 +4,7 @@
 #include "artwork.h"
 #include "fonts.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -29,7 +30,18 @@ Tabout::Tabout(QWidget *parent)
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"), this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(264 - 8, 112 - 4, 67, 25);
+    // Enter presses the close button, the only thing the box offers.
+    BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &Tabout::BitBtn1Click);
+}
+
+void Tabout::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        BitBtn1Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Tabout::BitBtn1Click()

@@ -12,8 +12,12 @@ class Tabout : public QWidget {
 public:
     explicit Tabout(QWidget *parent = nullptr);
 
-    QLabel *Image1;
-    QPushButton *BitBtn1;
+    QLabel *Image1 = nullptr;
+    QPushButton *BitBtn1 = nullptr;
 
     void BitBtn1Click();
+
+protected:
+    // Escape closes the box, as it closes any dialog.
+    void keyPressEvent(QKeyEvent *event) override;
 };

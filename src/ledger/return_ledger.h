@@ -95,9 +95,9 @@ struct ReturnLedger {
     PersonFigures spouse;
     std::array<Currency, 100> common{}; // values not tied to one person
 
-    // Working values. The original kept them as 6-byte reals (40-bit mantissa);
-    // they are held here in the wider extended type, which can differ from that
-    // only in the last unit of amounts above some ten million baht.
+    // Working values, held in the extended type. A 6-byte real with a 40-bit
+    // mantissa would be enough for them; the wider type can differ from it only
+    // in the last unit of amounts above some ten million baht.
     long double badChar = 0;        // 1 once the amount-text check met a bad character
     long double longestService = 0; // longest years of work on the attachment, in years
 };

@@ -56,15 +56,19 @@ void enterSeveranceSalary(ReturnLedger &ledger, Person who, Currency salary)
     figures(ledger, who).severanceSalary = salary;
 }
 
-SeveranceBase enterSeveranceYears(ReturnLedger &ledger, Person who, Currency years,
-                                  std::string_view typedText)
+std::string enterSeveranceYears(ReturnLedger &ledger, Person who, Currency years,
+                                std::string_view typedText)
 {
     PersonFigures &p = figures(ledger, who);
     p.severanceYears = years;
     p.expenseYears = years;
-    SeveranceBase result;
-    result.expenseYearsText = who == Person::taxpayer ? std::string(typedText) : formatMoney(p.expenseYears);
+    return who == Person::taxpayer ? std::string(typedText) : formatMoney(p.expenseYears);
+}
 
+SeveranceBase severanceBase(ReturnLedger &ledger, Person who)
+{
+    PersonFigures &p = figures(ledger, who);
+    SeveranceBase result;
     // Both factors carry the 10000 scale, so the product is scaled back once.
     const Currency product = roundHalfEven(static_cast<long double>(p.severanceSalary) * p.severanceYears
                                            / kUnitsPerBaht);

@@ -31,17 +31,20 @@ SeveranceOpening openSeverancePanel(ReturnLedger &ledger);
 // Line 8 salary: stored, nothing recomputed.
 void enterSeveranceSalary(ReturnLedger &ledger, Person who, Currency salary);
 
+// Line 8 years: stores them as the years of line 8 and of line 10, and gives
+// the new text of the line-10 years edit: the taxpayer's text as typed, the
+// spouse's years in the money format ("5" becomes "        5.00"). The page
+// shows it before lines 8 and 9 are worked out, which can overflow.
+std::string enterSeveranceYears(ReturnLedger &ledger, Person who, Currency years,
+                                std::string_view typedText);
+
 struct SeveranceBase {
-    std::string expenseYearsText; // the new text of the line-10 years edit
-    Currency line8 = 0;           // salary x years
-    Currency line9 = 0;           // base of the expense
+    Currency line8 = 0; // salary x years
+    Currency line9 = 0; // base of the expense
 };
 
-// Line 8 years: stores them as the years of line 8 and of line 10, and gives
-// lines 8 and 9. The line-10 years edit gets the taxpayer's text as typed, but
-// the spouse's years in the money format ("5" becomes "        5.00").
-SeveranceBase enterSeveranceYears(ReturnLedger &ledger, Person who, Currency years,
-                                  std::string_view typedText);
+// Lines 8 and 9 from the stored salary and years.
+SeveranceBase severanceBase(ReturnLedger &ledger, Person who);
 
 // The two radios of line 10.
 enum class FirstPartRate {

@@ -7,8 +7,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace ui {
 
@@ -72,12 +74,6 @@ bool ExitHandlers::takeFocus(QWidget *target)
     return QApplication::focusWidget() == target;
 }
 
-bool ExitHandlers::isInWindow(const QObject *object) const
-{
-    const auto *widget = qobject_cast<const QWidget *>(object);
-    return widget && widget->window() == m_window;
-}
-
 void ExitHandlers::focusChanged(QWidget *, QWidget *now)
 {
     if (!now) {
@@ -105,6 +101,8 @@ void ExitHandlers::focusChanged(QWidget *, QWidget *now)
         // press or tick the control the user could not reach.
         m_swallowPressOn = now;
         QTimer::singleShot(0, this, [this] { m_swallowPressOn = nullptr; });
+        if (QGuiApplication::mouseButtons() != Qt::NoButton)
+            m_refusedClick.start();
     }
 }
 
@@ -150,6 +148,18 @@ bool ExitHandlers::enterPressed(QWidget *focus)
     return true;
 }
 
+bool ExitHandlers::swallowsDoubleClick(const QMouseEvent &event) const
+{
+    // The second click of a double click whose first click was refused is
+    // refused with it, without a second message.
+    if (m_refusedClick.isValid() && m_refusedClick.elapsed() <= QApplication::doubleClickInterval())
+        return true;
+    // The second press of a double click presses no button: the first one
+    // did, and the page it turned may have put another button under the
+    // pointer.
+    return qobject_cast<QAbstractButton *>(m_window->childAt(m_window->mapFromGlobal(event.globalPosition().toPoint())));
+}
+
 bool ExitHandlers::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
@@ -158,12 +168,12 @@ bool ExitHandlers::eventFilter(QObject *watched, QEvent *event)
             return true;
         break;
     case QEvent::MouseButtonDblClick:
-        if (m_swallowPressOn && watched == m_swallowPressOn.data())
+        // Caught where the window system hands it to the window, before Qt
+        // gives the focus to the control under the pointer.
+        if (watched == m_window->windowHandle() && !m_stopped
+            && swallowsDoubleClick(*static_cast<QMouseEvent *>(event)))
             return true;
-        // The second press of a double click presses no button: the first one
-        // did, and the page it turned may have put another button under the
-        // pointer.
-        if (qobject_cast<QAbstractButton *>(watched) && isInWindow(watched))
+        if (m_swallowPressOn && watched == m_swallowPressOn.data())
             return true;
         break;
     case QEvent::KeyPress: {

@@ -2,6 +2,7 @@
 // of the same window, and presses default buttons on Enter.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QMouseEvent;
 class QWidget;
 
 namespace ui {
@@ -62,7 +64,7 @@ private:
     void focusChanged(QWidget *old, QWidget *now);
     Outcome runExit(QWidget *leaving, QWidget *receiving);
     bool enterPressed(QWidget *focus);
-    bool isInWindow(const QObject *object) const;
+    bool swallowsDoubleClick(const QMouseEvent &event) const;
 
     QWidget *m_window = nullptr;
     std::unordered_map<const QWidget *, Handler> m_handlers;
@@ -71,6 +73,7 @@ private:
     QPointer<QWidget> m_last;            // the control that last had the focus in the window
     QPointer<QWidget> m_alreadyLeft;     // its handler ran on Enter; do not run it again
     QPointer<QWidget> m_swallowPressOn;  // a refused click: its press must not reach the widget
+    QElapsedTimer m_refusedClick;        // when a click was last refused
     bool m_running = false;
     bool m_refused = false;
     bool m_stopped = false;

@@ -32,8 +32,8 @@ void installFontSubstitutions()
 
 QFont dialogFont(int designHeight, bool bold)
 {
-    // Loma needs a little more height than the old bitmap font for the Thai
-    // marks above and below the line.
+    // The forms give heights for a font that draws Thai with its marks above
+    // and below inside that height; Loma needs two pixels more for them.
     return sized(kDialogFamily, designHeight + 2, bold);
 }
 

@@ -208,8 +208,10 @@ void SeverancePanel::open()
     const tax::SeveranceOpening opened = tax::openSeverancePanel(m_context.ledger());
     showOpening(kSpouse, opened.spouse);
     showOpening(kTaxpayer, opened.taxpayer);
-    if (QWidget *first = ui::firstFocusable({computecheck1, computecheck3}))
-        first->setFocus(Qt::OtherFocusReason);
+    // The full-rate radio takes the focus even when the half rate is chosen,
+    // though Qt then leaves it out of the Tab chain.
+    QWidget *first = ui::canTakeFocus(computecheck1) ? static_cast<QWidget *>(computecheck1) : computecheck3;
+    first->setFocus(Qt::OtherFocusReason);
 }
 
 void SeverancePanel::showOpening(const SeveranceHalf &half, const tax::SeveranceOpeningSide &opened)
@@ -274,8 +276,8 @@ void SeverancePanel::BitBtn5Exit()
 {
     // Once the panel has gone behind the pages, its controls cannot take the
     // focus and the focus stays where the OK button put it.
-    if (QWidget *first = ui::firstFocusable({computecheck1}))
-        first->setFocus(Qt::OtherFocusReason);
+    if (ui::canTakeFocus(computecheck1))
+        computecheck1->setFocus(Qt::OtherFocusReason);
 }
 
 void SeverancePanel::salaryExit(const SeveranceHalf &half)
@@ -288,9 +290,10 @@ void SeverancePanel::yearsExit(const SeveranceHalf &half)
 {
     P &self = *this;
     const QString typed = half.years.in(self)->text();
-    const tax::SeveranceBase base = tax::enterSeveranceYears(m_context.ledger(), half.who, ui::amountOf(typed),
-                                                             typed.toStdString());
-    half.expenseYears.in(self)->setText(QString::fromStdString(base.expenseYearsText));
+    const std::string expenseYears = tax::enterSeveranceYears(m_context.ledger(), half.who, ui::amountOf(typed),
+                                                              typed.toStdString());
+    half.expenseYears.in(self)->setText(QString::fromStdString(expenseYears));
+    const tax::SeveranceBase base = tax::severanceBase(m_context.ledger(), half.who);
     half.product.in(self)->setText(ui::moneyText(base.line8));
     half.line9.in(self)->setText(ui::moneyText(base.line9));
     half.rate7000.in(self)->setFocus(Qt::OtherFocusReason);

@@ -147,6 +147,28 @@ private slots:
         closeWizard(wizard);
     }
 
+    void theAboutBoxClosesByEveryKeyAUserTries_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+        QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+        QTest::newRow("Alt+C") << int(Qt::Key_C) << int(Qt::AltModifier);
+    }
+
+    void theAboutBoxClosesByEveryKeyAUserTries()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        Tabout about;
+        QVERIFY(drive::showAndActivate(&about));
+        about.BitBtn1->setFocus();
+        QTest::keyClick(drive::focus(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTRY_VERIFY(!about.isVisible());
+    }
+
     void closedWizardsAreReleased()
     {
         TFmain main;

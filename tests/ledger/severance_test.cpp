@@ -80,7 +80,8 @@ TEST_P(LineNine, countsItemFiveUpToSalaryTimesYears)
     setItems(ledger, Person::spouse, c.items1to3, c.item5);
     openSeverancePanel(ledger);
     enterSeveranceSalary(ledger, Person::spouse, c.salary);
-    const SeveranceBase shown = enterSeveranceYears(ledger, Person::spouse, c.years, "typed");
+    enterSeveranceYears(ledger, Person::spouse, c.years, "typed");
+    const SeveranceBase shown = severanceBase(ledger, Person::spouse);
     EXPECT_EQ(shown.line8, c.line8);
     EXPECT_EQ(shown.line9, c.line9);
     EXPECT_EQ(ledger.spouse.totals[total::severanceLine8], c.line8);
@@ -100,12 +101,24 @@ INSTANTIATE_TEST_SUITE_P(Table, LineNine, testing::Values(
 TEST(LineEightYears, taxpayerTextIsCopiedAsTypedAndSpouseYearsFormatted)
 {
     ReturnLedger ledger;
-    EXPECT_EQ(enterSeveranceYears(ledger, Person::taxpayer, baht(5), "5").expenseYearsText, "5");
-    EXPECT_EQ(enterSeveranceYears(ledger, Person::spouse, baht(5), "5").expenseYearsText, "        5.00");
+    EXPECT_EQ(enterSeveranceYears(ledger, Person::taxpayer, baht(5), "5"), "5");
+    EXPECT_EQ(enterSeveranceYears(ledger, Person::spouse, baht(5), "5"), "        5.00");
     for (const PersonFigures *p : {&ledger.taxpayer, &ledger.spouse}) {
         EXPECT_EQ(p->severanceYears, baht(5));
         EXPECT_EQ(p->expenseYears, baht(5)) << "line 10 takes the same years";
     }
+}
+
+TEST(LineEightYears, yearsThatOverflowTheProductAreStoredBeforeItFails)
+{
+    ReturnLedger ledger;
+    enterSeveranceSalary(ledger, Person::taxpayer, baht(100'000'000));
+    const Currency years = baht(100'000'000);
+    EXPECT_EQ(enterSeveranceYears(ledger, Person::taxpayer, years, "100000000"), "100000000");
+    EXPECT_EQ(ledger.taxpayer.expenseYears, years);
+    ledger.taxpayer.totals[total::severanceLine8] = 7;
+    EXPECT_THROW(severanceBase(ledger, Person::taxpayer), FloatingPointError);
+    EXPECT_EQ(ledger.taxpayer.totals[total::severanceLine8], 7) << "a failed product stores nothing";
 }
 
 struct ExpenseCase {

@@ -2,6 +2,7 @@
 // radios, the focus between the halves and the OK button.
 #include "attachment_wizard.h"
 #include "fonts.h"
+#include "run_ledger.h"
 #include "screenshot.h"
 
 #include <QRadioButton>
@@ -159,6 +160,40 @@ private slots:
         QVERIFY(s.panelInFront());
         QCOMPARE(s.text("total14m"), QString("0"));
         QTRY_VERIFY(s.panel.isAncestorOf(drive::focus()));
+    }
+
+    void reopeningAfterTheHalfRatePutsTheFocusOnTheFullRate()
+    {
+        AttachmentWizard s;
+        QVERIFY(s.open());
+        s.enter("year1", "10");
+        s.enter("ch11m", "200000");
+        s.openPanel();
+        QTest::mouseClick(s.panel.computecheck4, Qt::LeftButton);
+        s.enter("com5m", "10");
+        QTest::mouseClick(s.panel.BitBtn5, Qt::LeftButton);
+        QVERIFY(!s.panelInFront());
+        s.openPanel();
+        QVERIFY(s.panelInFront());
+        QCOMPARE(drive::focusName(), QString("computecheck3"));
+        // The keyboard works from there: Tab leads on to the years.
+        drive::tab();
+        QVERIFY(s.panel.isAncestorOf(drive::focus()));
+        QVERIFY(s.messages.texts.isEmpty());
+    }
+
+    void yearsThatOverflowLineEightAreStillCopiedToLineTen()
+    {
+        AttachmentWizard s;
+        QVERIFY(s.open());
+        s.enter("ch14m", "300000");
+        s.openPanel();
+        s.enter("com1m", "100000000");
+        s.enter("com2m", "100000000");
+        QCOMPARE(s.messages.texts, QStringList{"Invalid floating point operation"});
+        QCOMPARE(s.field("com5m"), QString("100000000"));
+        QCOMPARE(runLedger().taxpayer.expenseYears, tax::baht(100'000'000));
+        QCOMPARE(s.field("com3m"), QString("0"));
     }
 
     void panelShowsEveryCaptionInFull()
