@@ -16,22 +16,22 @@ public:
     // `aboutBox` is shown by the wizard's "&About" item.
     explicit TFmain(QWidget *aboutBox = nullptr, QWidget *parent = nullptr);
 
-    QLabel *Image1;
-    QPushButton *BitBtn2;
-    QPushButton *exitbutton;
-    QMenu *PopupMenu1;
-    QAction *N1;
-    QAction *N2;
-    ui::BevelPanel *Panel1;
-    ui::BevelPanel *Panel2;
-    ui::BevelPanel *Panel3;
-    ui::BevelPanel *Panel4;
-    QLabel *Label1;
-    QLabel *Lcount;
-    QLabel *Label2;
-    QLabel *Label3;
-    QLabel *Label4;
-    QPushButton *Button1;
+    QLabel *Image1 = nullptr;
+    QPushButton *BitBtn2 = nullptr;
+    QPushButton *exitbutton = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    QAction *N1 = nullptr;
+    QAction *N2 = nullptr;
+    ui::BevelPanel *Panel1 = nullptr;
+    ui::BevelPanel *Panel2 = nullptr;
+    ui::BevelPanel *Panel3 = nullptr;
+    ui::BevelPanel *Panel4 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Lcount = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QPushButton *Button1 = nullptr;
 
     void BitBtn2Click();
     void exitbuttonClick();
@@ -53,5 +53,5 @@ private:
     void buildCounterPanel();
     void setCounterShown(bool shown);
 
-    QWidget *m_aboutBox;
+    QWidget *m_aboutBox = nullptr;
 };

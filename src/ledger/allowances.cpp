@@ -6,28 +6,11 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tax {
 
 namespace {
-
-// Line 14 counts every entry as it stands, with lines 10 to 12 capped by the
-// totals routine; the taxpayer's spouse allowance is added on top here.
-Currency lineFourteen(ReturnLedger &ledger, Person who, MaritalStatus status)
-{
-    UpdateTotals(ledger, who == Person::taxpayer ? 5 : 6);
-    Currency &line14 = figures(ledger, who).totals[total::line14];
-    if (addsSpouseAllowance(status, who))
-        line14 = add(line14, kSpouseAllowance);
-    return line14;
-}
-
-AllowanceLines finishStep(ReturnLedger &ledger, Person who, MaritalStatus status,
-                          std::size_t remainderLine, Currency remainder, AllowanceNotice notice)
-{
-    figures(ledger, who).totals[remainderLine] = remainder;
-    return {remainder, lineFourteen(ledger, who, status), notice};
-}
 
 struct CappedItemSteps {
     std::size_t entry;
@@ -47,20 +30,35 @@ AllowanceStart startAllowances(ReturnLedger &ledger, MaritalStatus status)
 {
     const Currency deduction = groupsOf(status).spouseAllowance
         ? add(kPersonalAllowance, kSpouseAllowance) : kPersonalAllowance;
-    for (PersonFigures *p : {&ledger.taxpayer, &ledger.spouse}) {
+    for (PersonFigures *p : {&ledger.taxpayer, &ledger.spouse})
         p->entries[entry::personalAllowance] = kPersonalAllowance;
-        p->totals[total::afterLine8] = subtract(p->totals[total::line7], deduction);
-    }
+    const AllowanceStart start{subtract(ledger.taxpayer.totals[total::line7], deduction),
+                               subtract(ledger.spouse.totals[total::line7], deduction)};
     // Entering the page again sets the later remainders back as well, so line
     // 15 shows the remainder after line 8 until the fields are left again.
-    for (PersonFigures *p : {&ledger.taxpayer, &ledger.spouse}) {
+    for (auto [p, remainder] : {std::pair{&ledger.taxpayer, start.taxpayer}, std::pair{&ledger.spouse, start.spouse}}) {
         auto &t = p->totals;
-        std::fill(t.begin() + total::afterLine9, t.begin() + total::afterLine12 + 1, t[total::afterLine8]);
+        std::fill(t.begin() + total::afterLine8, t.begin() + total::afterLine12 + 1, remainder);
     }
-    AllowanceStart result;
-    result.taxpayer = {ledger.taxpayer.totals[total::afterLine8], lineFourteen(ledger, Person::taxpayer, status)};
-    result.spouse = {ledger.spouse.totals[total::afterLine8], lineFourteen(ledger, Person::spouse, status)};
-    return result;
+    return start;
+}
+
+Currency lineFourteen(ReturnLedger &ledger, Person who, MaritalStatus status)
+{
+    Currency &line14 = figures(ledger, who).totals[total::line14];
+    const Currency before = line14;
+    UpdateTotals(ledger, who == Person::taxpayer ? 5 : 6);
+    if (addsSpouseAllowance(status, who)) {
+        // The totals routine has stored its part already; a spouse allowance
+        // that does not fit on top of it leaves line 14 as it was.
+        try {
+            line14 = add(line14, kSpouseAllowance);
+        } catch (const FloatingPointError &) {
+            line14 = before;
+            throw;
+        }
+    }
+    return line14;
 }
 
 void enterChildrenFirstGroup(ReturnLedger &ledger, Person who, Currency count)
@@ -68,62 +66,65 @@ void enterChildrenFirstGroup(ReturnLedger &ledger, Person who, Currency count)
     figures(ledger, who).entries[entry::childrenFirstGroup] = count;
 }
 
-AllowanceLines enterChildren(ReturnLedger &ledger, Person who, MaritalStatus status,
-                             Currency secondGroupCount)
+AllowanceNotice enterChildrenSecondGroup(ReturnLedger &ledger, Person who, Currency count)
 {
-    PersonFigures &p = figures(ledger, who);
-    auto &e = p.entries;
-    e[entry::childrenSecondGroup] = secondGroupCount;
+    auto &e = figures(ledger, who).entries;
+    e[entry::childrenSecondGroup] = count;
     Currency first = e[entry::childrenFirstGroup];
-    Currency second = secondGroupCount;
+    Currency second = count;
 
+    // The sum of two 64-bit counts needs at most 64 bits of mantissa, so it is
+    // exact in the extended format even where it does not fit an amount.
+    if (static_cast<long double>(first) + static_cast<long double>(second) <= kMaxChildren)
+        return AllowanceNotice::none;
     // Second-group children are kept first and the first group gets what is
     // left of three. Counts need not be whole: the cut for one or two
     // second-group children applies only to exactly one or two.
-    AllowanceNotice notice = AllowanceNotice::none;
-    if (add(first, second) > kMaxChildren) {
-        first = std::min(first, kMaxChildren);
-        if (second >= kMaxChildren) {
-            second = kMaxChildren;
-            first = 0;
-        } else if (second == children(2) && first > children(1)) {
-            first = children(1);
-        } else if (second == children(1) && first > children(2)) {
-            first = children(2);
-        }
-        e[entry::childrenFirstGroup] = first;
-        e[entry::childrenSecondGroup] = second;
-        notice = AllowanceNotice::childrenOverLimit;
+    first = std::min(first, kMaxChildren);
+    if (second >= kMaxChildren) {
+        second = kMaxChildren;
+        first = 0;
+    } else if (second == children(2) && first > children(1)) {
+        first = children(1);
+    } else if (second == children(1) && first > children(2)) {
+        first = children(2);
     }
-
-    const ChildrenRates rates = childrenRates(status, who);
-    e[entry::childrenFirstAllowance] = multiplyCount(first, rates.firstGroup);
-    e[entry::childrenSecondAllowance] = multiplyCount(second, rates.secondGroup);
-    const Currency allowance = add(e[entry::childrenFirstAllowance], e[entry::childrenSecondAllowance]);
-    return finishStep(ledger, who, status, total::afterLine9,
-                      subtract(p.totals[total::afterLine8], allowance), notice);
+    e[entry::childrenFirstGroup] = first;
+    e[entry::childrenSecondGroup] = second;
+    return AllowanceNotice::childrenOverLimit;
 }
 
-AllowanceLines enterCappedItem(ReturnLedger &ledger, Person who, MaritalStatus status,
-                               CappedItem item, Currency amount)
+Currency priceChildren(ReturnLedger &ledger, Person who, MaritalStatus status)
+{
+    PersonFigures &p = figures(ledger, who);
+    auto &e = p.entries;
+    const ChildrenRates rates = childrenRates(status, who);
+    e[entry::childrenFirstAllowance] = multiplyCount(e[entry::childrenFirstGroup], rates.firstGroup);
+    e[entry::childrenSecondAllowance] = multiplyCount(e[entry::childrenSecondGroup], rates.secondGroup);
+    const Currency allowance = add(e[entry::childrenFirstAllowance], e[entry::childrenSecondAllowance]);
+    Currency &remainder = p.totals[total::afterLine9];
+    remainder = subtract(p.totals[total::afterLine8], allowance);
+    return remainder;
+}
+
+CappedItemStep enterCappedItem(ReturnLedger &ledger, Person who, CappedItem item, Currency amount)
 {
     const CappedItemSteps &steps = kCappedItemSteps[static_cast<std::size_t>(item)];
     PersonFigures &p = figures(ledger, who);
     p.entries[steps.entry] = amount;
     const bool capped = amount > kAllowanceItemLimit;
-    const Currency deducted = capped ? kAllowanceItemLimit : amount;
-    return finishStep(ledger, who, status, steps.remainder,
-                      subtract(p.totals[steps.previousRemainder], deducted),
-                      capped ? AllowanceNotice::amountOverLimit : AllowanceNotice::none);
+    Currency &remainder = p.totals[steps.remainder];
+    remainder = subtract(p.totals[steps.previousRemainder], capped ? kAllowanceItemLimit : amount);
+    return {remainder, capped ? AllowanceNotice::amountOverLimit : AllowanceNotice::none};
 }
 
-AllowanceLines enterSocialSecurity(ReturnLedger &ledger, Person who, MaritalStatus status,
-                                   Currency amount)
+Currency enterSocialSecurity(ReturnLedger &ledger, Person who, Currency amount)
 {
     PersonFigures &p = figures(ledger, who);
     p.entries[entry::socialSecurity] = amount;
-    return finishStep(ledger, who, status, total::line15,
-                      subtract(p.totals[total::afterLine12], amount), AllowanceNotice::none);
+    Currency &line15 = p.totals[total::line15];
+    line15 = subtract(p.totals[total::afterLine12], amount);
+    return line15;
 }
 
 Currency enterDonation(ReturnLedger &ledger, Person who, Currency donation)

@@ -3,8 +3,14 @@
 //
 // Line 15 is a chain of remainders (after line 8, 9, ... 13), each taken from
 // the one before it as the ledger holds it at that moment; a later step catches
-// up only when its own rule runs again. Line 14 is summed afresh by every step
-// except the donation.
+// up only when its own rule runs again. Line 14 is summed afresh after every
+// step except the donation.
+//
+// Each function below is one step that can fail on its own (a result outside
+// the 64-bit amount throws FloatingPointError). The page shows what a step
+// returns before it runs the next one, so that after a failure what is shown
+// agrees with what is stored: the remainder of a field is shown even when the
+// line-14 sum after it overflows.
 #pragma once
 
 #include "marital_status.h"
@@ -12,41 +18,41 @@
 
 namespace tax {
 
-// A message the page is to show after writing the results.
+// A message the page is to show at its place in the step.
 enum class AllowanceNotice {
     none,
     childrenOverLimit, // more than three children together; only three counted
     amountOverLimit,   // an item above 10,000; only 10,000 counted
 };
 
-struct AllowanceLines {
-    Currency line15 = 0; // the remainder this step computed, shown as line 15
-    Currency line14 = 0; // total allowances
-    AllowanceNotice notice = AllowanceNotice::none;
-};
-
+// The remainder after line 8 of both persons, shown as their line 15.
 struct AllowanceStart {
-    AllowanceLines taxpayer;
-    AllowanceLines spouse;
+    Currency taxpayer = 0;
+    Currency spouse = 0;
 };
 
-// Entering the allowances page: both persons get the personal allowance, the
-// remainder after line 8 (line 7 less 30,000, or 60,000 where the status
-// claims the spouse allowance) in every remainder up to line 12, and line 14.
-// Line 15 itself (the remainder after line 13) is left as it was.
+// Entering the allowances page: both persons get the personal allowance, then
+// the remainder after line 8 (line 7 less 30,000, or 60,000 where the status
+// claims the spouse allowance) in every remainder up to line 12; the two
+// remainders are stored together or, when one overflows, neither. Line 15
+// itself (the remainder after line 13) is left as it was. Line 14 of each
+// person follows with lineFourteen.
 AllowanceStart startAllowances(ReturnLedger &ledger, MaritalStatus status);
 
-// Line 9 is entered in two steps so that the first-group count stays stored
-// when the second-group field then fails to convert: the page stores the
-// first-group count with enterChildrenFirstGroup, then converts the second
-// field and calls enterChildren.
-void enterChildrenFirstGroup(ReturnLedger &ledger, Person who, Currency count);
+// Line 14, the total of allowances: every entry as it stands, lines 10 to 12
+// capped at 10,000 each, and for the taxpayer the spouse allowance where the
+// status claims it. Stored only when the whole sum fits; returns it.
+Currency lineFourteen(ReturnLedger &ledger, Person who, MaritalStatus status);
 
-// Stores the second-group count, cuts the two stored counts to three children
-// together (second group kept first), prices them at the person's rates and
-// takes them from the remainder after line 8. The fields keep what was typed.
-AllowanceLines enterChildren(ReturnLedger &ledger, Person who, MaritalStatus status,
-                             Currency secondGroupCount);
+// Line 9 in three steps. The page stores the first-group count, then converts
+// the second field and stores that count with enterChildrenSecondGroup, which
+// cuts the two stored counts to three children together (second group kept
+// first) and tells whether it did; the fields keep what was typed. Only then,
+// after the message, priceChildren prices the counts at the person's rates and
+// returns the remainder after line 9.
+void enterChildrenFirstGroup(ReturnLedger &ledger, Person who, Currency count);
+AllowanceNotice enterChildrenSecondGroup(ReturnLedger &ledger, Person who, Currency count);
+Currency priceChildren(ReturnLedger &ledger, Person who, MaritalStatus status);
 
 // The three items deducted up to 10,000 each; the entry keeps the amount as typed.
 enum class CappedItem {
@@ -55,12 +61,15 @@ enum class CappedItem {
     housingLoanInterest, // line 12
 };
 
-AllowanceLines enterCappedItem(ReturnLedger &ledger, Person who, MaritalStatus status,
-                               CappedItem item, Currency amount);
+struct CappedItemStep {
+    Currency remainder = 0; // after this line, shown as line 15
+    AllowanceNotice notice = AllowanceNotice::none;
+};
 
-// Line 13, deducted without limit; its remainder is line 15.
-AllowanceLines enterSocialSecurity(ReturnLedger &ledger, Person who, MaritalStatus status,
-                                   Currency amount);
+CappedItemStep enterCappedItem(ReturnLedger &ledger, Person who, CappedItem item, Currency amount);
+
+// Line 13, deducted without limit; returns its remainder, line 15.
+Currency enterSocialSecurity(ReturnLedger &ledger, Person who, Currency amount);
 
 // Line 16 up to one tenth of line 15; returns line 17, the net income.
 // Line 14 does not change: the donation is not part of it.

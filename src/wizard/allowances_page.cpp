@@ -1,124 +1,177 @@
-// Building and handlers of the allowances page "ค่าลดหย่อน".
+// Building and handlers of the allowances page "ค่าลดหย่อน". Both persons'
+// panels have the same rows, built from tables with a member per person; only
+// the taxpayer's panel has line 8 and the question panel, which lies under the
+// rows of lines 10 to 16 until it is asked.
 #include "allowances_page.h"
 
 #include "bevel_panel.h"
 #include "fonts.h"
 #include "money_text.h"
 #include "page_context.h"
-#include "page_rows.h"
 #include "question_panel.h"
+#include "sheet_controls.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
+#include <QPushButton>
 
 #include <array>
+#include <vector>
+
+template <typename Control>
+using PageMember = ui::Named<AllowancesPage, Control>;
+using AllowanceHandler = void (AllowancesPage::*)();
+
+// What differs between the taxpayer's panel and the spouse's.
+struct AllowancePerson {
+    tax::Person who;
+    std::size_t side; // index into the tables' pairs of members: 0 taxpayer, 1 spouse
+    const char *panel;
+    const char *title;
+    const char *receipts; // the area of lines 10 to 16
+    AllowanceHandler childrenExit;
+    PageMember<QLabel> line14, line15, line17;
+};
 
 namespace {
 
 using tax::Person;
 using P = AllowancesPage;
-using Field = QLineEdit *AllowancesPage::*;
-using Handler = void (AllowancesPage::*)();
-using Line = QLabel *AllowancesPage::*;
+using ui::kAmountWidth;
+using ui::kFieldHeight;
+using ui::kLabelHeight;
 
-constexpr int kTitleWidth = 72;  // the column of the title panels
-constexpr int kCountWidth = 30;  // a receipt count or a number of children
-constexpr int kCopiesWidth = 30; // "ฉบับ)"
-constexpr int kSpacing = 4;
-constexpr int kFieldHeight = 22;
+const AllowancePerson kTaxpayer{Person::taxpayer, 0, "Panel5", "ผู้มีเงินได้", "receiptsm", &P::ch4mExit,
+                                {&P::dis1m, "dis1m"}, {&P::total5m, "total5m"}, {&P::total6m, "total6m"}};
+const AllowancePerson kSpouse{Person::spouse, 1, "Panel29", "คู่สมรส", "receiptsf", &P::ch4fExit,
+                              {&P::dis1f, "dis1f"}, {&P::total5f, "total5f"}, {&P::total6f, "total6f"}};
 
-// Lines 10 to 13 and 16: an amount with the count of receipts attached.
-struct ReceiptRow {
-    Field taxpayerCount, spouseCount;
-    Field taxpayer, spouse;
-    Handler taxpayerExit, spouseExit;
-    const char *countName; // object names without the person's letter
-    const char *name;
-    const char *caption;
-    const char *note; // a second caption line that holds the count and amount, or empty
-};
+const AllowancePerson &personOf(Person who)
+{
+    return who == Person::taxpayer ? kTaxpayer : kSpouse;
+}
 
-constexpr std::array kReceiptRows{
-    ReceiptRow{&P::none1m, &P::none1f, &P::ch6m, &P::ch6f, &P::ch6mExit, &P::ch6fExit, "none1", "ch6",
-               "10. เบี้ยประกันชีวิต (ตามใบเสร็จ/สำเนาใบเสร็จที่แนบ", ""},
-    ReceiptRow{&P::none2m, &P::none2f, &P::ch7m, &P::ch7f, &P::ch7mExit, &P::ch7fExit, "none2", "ch7",
-               "11. เงินสะสม ที่จ่ายเข้ากองทุนสำรองเลี้ยงชีพ (ตามหลักฐาน/สำเนาหลักฐานที่แนบ", ""},
-    ReceiptRow{&P::none3m, &P::none3f, &P::ch8m, &P::ch8f, &P::ch8mExit, &P::ch8fExit, "none3", "ch8",
-               "12. ดอกเบี้ยเงินกู้ยืม เพื่อซื้อ เช่าซื้อ หรือสร้างอาคารฯ",
-               "(ตามหนังสือรับรองฯ และภาพถ่ายทะเบียนบ้านที่กู้ที่แนบ"},
-    ReceiptRow{&P::none4m, &P::none4f, &P::ch9m, &P::ch9f, &P::ch9mExit, &P::ch9fExit, "none4", "ch9",
-               "13. เงินสมทบ ที่ผู้ประกันตนจ่ายเข้ากองทุนประกันสังคม (ตามหลักฐาน/สำเนาฐานที่แนบ", ""},
-    ReceiptRow{&P::none5m, &P::none5f, &P::ch10m, &P::ch10f, &P::ch10mExit, &P::ch10fExit, "none5", "ch10",
-               "16. เงินบริจาค (ตามใบเสร็จ/สำเนาใบเสร็จที่แนบ", ""},
-};
-constexpr std::size_t kRowsBeforeTotals = 4; // lines 14 and 15 stand between 13 and 16
+// The page (789 x 542 inside the page control) holds the two panels one
+// above the other, each as wide as the page.
+constexpr int kPanelX = 2;
+constexpr int kPanelWidth = 785;
+constexpr int kPanelTop = 2;
+constexpr int kPanelGap = 4;
+constexpr int kPanelInset = 3; // above the first row and below the last
+constexpr int kAreaInset = 2;  // the area of lines 10 to 16 keeps clear of the bevels
 
-// The two groups of line 9.
+// A row with a field is a field high and a pixel more, so that fields on
+// successive rows do not touch; a row of captions and results is a label high.
+constexpr int kFieldRow = kFieldHeight + 1;
+constexpr int kLabelRow = kLabelHeight;
+constexpr int kLabelInFieldRow = (kFieldRow - kLabelHeight) / 2;
+
+// Columns in panel coordinates: the title panels, the captions, and at the
+// right the receipt count with "ฉบับ)", the amount and its "บาท".
+constexpr int kTitleX = 4;
+constexpr int kTitleWidth = 72;
+constexpr int kCaptionX = 80;
+constexpr int kAmountX = kPanelWidth - kAreaInset - 2 - ui::kBahtWidth - ui::kBahtGap - kAmountWidth;
+constexpr int kCopiesWidth = 32;
+constexpr int kCopiesX = kAmountX - 4 - kCopiesWidth;
+constexpr int kCountWidth = 30;
+constexpr int kCountX = kCopiesX - 2 - kCountWidth;
+constexpr int kCaptionWidth = kCountX - 2 - kCaptionX;
+constexpr int kNoteIndent = 16; // a caption's second line
+constexpr int kChildrenWidth = 40;
+
+// Line 9: the two groups of children side by side, each with its note below.
 struct ChildrenGroup {
-    Field taxpayer, spouse;
-    const char *name;
     const char *caption;
     const char *note;
+    int x;
+    int captionWidth;
+    std::array<PageMember<QLineEdit>, 2> field;
 };
 
 constexpr std::array kChildrenGroups{
-    ChildrenGroup{&P::ch4m, &P::ch4f, "ch4", "9. บุตรคนละ 15,000 หรือ 7,500 จำนวน",
-                  "(กรณีแยกคำนวณภาษีให้หักคนละ 7,500 บาท)"},
-    ChildrenGroup{&P::ch5m, &P::ch5f, "ch5", "บุตรคนละ 17,000 หรือ 8,500 จำนวน",
-                  "(กรณีแยกคำนวณภาษีให้หักคนละ 8,500 บาท)"},
+    ChildrenGroup{"9. บุตรคนละ 15,000 หรือ 7,500 จำนวน", "(กรณีแยกคำนวณภาษีให้หักคนละ 7,500 บาท)", kCaptionX, 226,
+                  {{{&P::ch4m, "ch4m"}, {&P::ch4f, "ch4f"}}}},
+    ChildrenGroup{"บุตรคนละ 17,000 หรือ 8,500 จำนวน", "(กรณีแยกคำนวณภาษีให้หักคนละ 8,500 บาท)", 400, 211,
+                  {{{&P::ch5m, "ch5m"}, {&P::ch5f, "ch5f"}}}},
 };
 
-QString personName(const char *name, Person who)
+// Lines 10 to 13 and 16: an amount with the count of receipts attached. A
+// caption too long for one row has a second line, which holds the fields.
+struct ReceiptRow {
+    const char *caption;
+    const char *secondLine;
+    std::array<PageMember<QLineEdit>, 2> count;
+    std::array<PageMember<QLineEdit>, 2> amount;
+    std::array<AllowanceHandler, 2> exit;
+};
+
+constexpr std::array kReceiptRows{
+    ReceiptRow{"10. เบี้ยประกันชีวิต (ตามใบเสร็จ/สำเนาใบเสร็จที่แนบ", nullptr,
+               {{{&P::none1m, "none1m"}, {&P::none1f, "none1f"}}}, {{{&P::ch6m, "ch6m"}, {&P::ch6f, "ch6f"}}},
+               {&P::ch6mExit, &P::ch6fExit}},
+    ReceiptRow{"11. เงินสะสม ที่จ่ายเข้ากองทุนสำรองเลี้ยงชีพ (ตามหลักฐาน/สำเนาหลักฐานที่แนบ", nullptr,
+               {{{&P::none2m, "none2m"}, {&P::none2f, "none2f"}}}, {{{&P::ch7m, "ch7m"}, {&P::ch7f, "ch7f"}}},
+               {&P::ch7mExit, &P::ch7fExit}},
+    ReceiptRow{"12. ดอกเบี้ยเงินกู้ยืม เพื่อซื้อ เช่าซื้อ หรือสร้างอาคารฯ", "(ตามหนังสือรับรองฯ และภาพถ่ายทะเบียนบ้านที่กู้ที่แนบ",
+               {{{&P::none3m, "none3m"}, {&P::none3f, "none3f"}}}, {{{&P::ch8m, "ch8m"}, {&P::ch8f, "ch8f"}}},
+               {&P::ch8mExit, &P::ch8fExit}},
+    ReceiptRow{"13. เงินสมทบ ที่ผู้ประกันตนจ่ายเข้ากองทุนประกันสังคม (ตามหลักฐาน/สำเนาฐานที่แนบ", nullptr,
+               {{{&P::none4m, "none4m"}, {&P::none4f, "none4f"}}}, {{{&P::ch9m, "ch9m"}, {&P::ch9f, "ch9f"}}},
+               {&P::ch9mExit, &P::ch9fExit}},
+    ReceiptRow{"16. เงินบริจาค (ตามใบเสร็จ/สำเนาใบเสร็จที่แนบ", nullptr,
+               {{{&P::none5m, "none5m"}, {&P::none5f, "none5f"}}}, {{{&P::ch10m, "ch10m"}, {&P::ch10f, "ch10f"}}},
+               {&P::ch10mExit, &P::ch10fExit}},
+};
+constexpr std::size_t kRowsBeforeTotals = 4; // lines 14 and 15 stand between 13 and 16
+
+// Lines 14 and 15 share a row: line 14 after its caption, line 15 in the
+// amount column with its caption right-aligned before it.
+constexpr int kLine14CaptionWidth = 112;
+constexpr int kLine14X = kCaptionX + kLine14CaptionWidth + 4;
+constexpr int kLine15CaptionX = kLine14X + kAmountWidth + ui::kBahtGap + ui::kBahtWidth + 4;
+constexpr int kLine15CaptionWidth = kAmountX - 6 - kLine15CaptionX;
+
+QString text(const char *utf8)
 {
-    return QLatin1StringView(name) + (who == Person::taxpayer ? QLatin1Char('m') : QLatin1Char('f'));
+    return QString::fromUtf8(utf8);
 }
 
-ui::BevelPanel *titlePanel(QWidget *parent, const QString &title)
+// Positions inside the area of lines 10 to 16, given in panel coordinates.
+constexpr int areaX(int panelX)
 {
-    auto *panel = new ui::BevelPanel(parent);
-    panel->setBevels(ui::BevelPanel::Bevel::raised, ui::BevelPanel::Bevel::none);
-    panel->setCaption(title);
-    panel->setFont(ui::dialogFont(11, true));
-    panel->setFixedSize(kTitleWidth, 24);
-    return panel;
+    return panelX - kAreaInset;
 }
 
-QHBoxLayout *newRow(QVBoxLayout *rows)
+QRect areaRect(int panelX, int y, int width, int height)
 {
-    auto *row = new QHBoxLayout;
-    row->setSpacing(kSpacing);
-    rows->addLayout(row);
-    return row;
+    return QRect(areaX(panelX), y, width, height);
 }
 
-// The end of an amount row: the receipt count with "ฉบับ)" (or their room),
-// the amount and "บาท", so that the amounts of the page stand in one column.
-void endRow(QHBoxLayout *row, QWidget *parent, QLineEdit *count, QWidget *amount)
+// A computed amount, inset as far as a field's text is so that the decimals
+// of results and fields line up; empty until its rule runs.
+QLabel *placeAmountResult(QWidget *parent, const PageMember<QLabel> &member, int x, int y)
 {
-    if (count) {
-        row->addWidget(count);
-        auto *copies = ui::caption(parent, QStringLiteral("ฉบับ)"));
-        copies->setFixedWidth(kCopiesWidth);
-        row->addWidget(copies);
-    } else {
-        row->addSpacing(kCountWidth + kSpacing + kCopiesWidth);
-    }
-    ui::addAmount(row, amount, ui::bahtLabel(parent));
+    return ui::placeResult(parent, member.name, QRect(x, y, kAmountWidth - 4, kLabelHeight), QString());
 }
 
-QLineEdit *countField(QWidget *parent, const QString &name)
+// A title panel at the left of the rows.
+ui::BevelPanel *placeTitle(QWidget *parent, const char *name, const char *caption, const QRect &where)
 {
-    // Two digits or blanks, as many as the receipts attached.
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(name);
+    ui::BevelPanel *title = ui::placePanel(parent, name, where, ui::BevelPanel::Bevel::raised, ui::BevelPanel::Bevel::none);
+    title->setCaption(text(caption));
+    title->setFont(ui::dialogFont(11, true));
+    return title;
+}
+
+// A receipt count: two digits or blanks, as many as the receipts attached.
+QLineEdit *placeCount(QWidget *parent, const char *name, const QRect &where)
+{
+    QLineEdit *field = ui::placeField(parent, name, where, QString(), Qt::AlignLeft);
     field->setInputMask(QStringLiteral("00; "));
     field->setMaxLength(2);
     field->setText(QString());
-    field->setFixedWidth(kCountWidth);
     return field;
 }
 
@@ -128,159 +181,134 @@ AllowancesPage::AllowancesPage(const ui::PageContext &context)
     : m_context(context)
 {
     setObjectName("TabSheet3");
-    Panel5 = buildPerson(Person::taxpayer);
-    Panel29 = buildPerson(Person::spouse);
+    Panel5 = buildPerson(kTaxpayer, kPanelTop);
+    Panel29 = buildPerson(kSpouse, Panel5->geometry().bottom() + 1 + kPanelGap);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(4);
-    layout->addWidget(Panel5);
-    layout->addWidget(Panel29);
-    layout->addStretch(1);
-    // Every field of the page one height, so that both persons' rows match.
-    for (QLineEdit *field : findChildren<QLineEdit *>())
-        field->setFixedHeight(kFieldHeight);
-
-    context.onClick(p3, [this] { p3Click(); });
-    context.onClick(p4, [this] { p4Click(); });
-    context.onExit(p3, [this](QWidget *receiving) { p3Exit(receiving); });
-    context.onExit(p4, [this](QWidget *receiving) { p4Exit(receiving); });
-    // Children of either group are counted by one handler per person.
-    context.onExit(ch4m, [this](QWidget *) { ch4mExit(); });
-    context.onExit(ch5m, [this](QWidget *) { ch4mExit(); });
-    context.onExit(ch4f, [this](QWidget *) { ch4fExit(); });
-    context.onExit(ch5f, [this](QWidget *) { ch4fExit(); });
-    for (const ReceiptRow &r : kReceiptRows) {
-        for (auto [field, handler] : {std::pair{r.taxpayer, r.taxpayerExit}, std::pair{r.spouse, r.spouseExit}})
-            context.onExit(this->*field, [this, handler](QWidget *) { (this->*handler)(); });
+    std::vector<QWidget *> order{p3, p4};
+    for (const AllowancePerson *person : {&kTaxpayer, &kSpouse}) {
+        for (const ChildrenGroup &group : kChildrenGroups)
+            order.push_back(group.field[person->side].in(*this));
+        for (const ReceiptRow &row : kReceiptRows) {
+            order.push_back(row.count[person->side].in(*this));
+            order.push_back(row.amount[person->side].in(*this));
+        }
     }
+    order.push_back(Panel82->ok2);
+    order.push_back(Panel82->can2);
+    ui::chainTabOrder(order);
+    bindHandlers();
 }
 
-ui::BevelPanel *AllowancesPage::buildPerson(Person who)
+ui::BevelPanel *AllowancesPage::buildPerson(const AllowancePerson &person, int top)
 {
-    const bool taxpayer = who == Person::taxpayer;
-    ui::BevelPanel *panel = ui::blockPanel(this, taxpayer ? "Panel5" : "Panel29");
-    auto *rows = new QVBoxLayout(panel);
-    rows->setContentsMargins(6, 4, 6, 4);
-    rows->setSpacing(2);
+    ui::BevelPanel *panel = ui::placePanel(this, person.panel, QRect(kPanelX, top, kPanelWidth, 0));
+    int y = kPanelInset;
+    if (person.who == Person::taxpayer)
+        y = buildLineEight(panel, y);
+    y = buildChildren(panel, person, y);
 
-    if (taxpayer)
-        buildLineEight(rows, panel);
-    buildChildren(rows, panel, who);
-
-    // Lines 10 to 16 share their place with the question panel, which lies
-    // under them until the last field is left.
-    auto *covered = new QHBoxLayout;
-    covered->setSpacing(kSpacing);
-    covered->addSpacing(kTitleWidth);
-    QWidget *receipts = buildReceiptRows(panel, who);
-    if (taxpayer) {
-        auto *place = new QGridLayout;
-        place->setContentsMargins(0, 0, 0, 0);
-        place->addWidget(receipts, 0, 0);
-        Panel82 = new QuestionPanel(m_context, m_questionStack, panel);
-        place->addWidget(Panel82, 0, 0);
+    QWidget *receipts = buildReceipts(panel, person, y);
+    if (person.who == Person::taxpayer) {
+        Panel82 = new QuestionPanel(m_context, m_questionStack, panel, receipts->geometry());
         m_questionStack.add(Panel82);
         m_questionStack.add(receipts);
-        covered->addLayout(place);
-    } else {
-        covered->addWidget(receipts);
     }
-    rows->addLayout(covered);
+    y = receipts->geometry().bottom() + 1;
 
-    QHBoxLayout *lineSeventeen = newRow(rows);
-    lineSeventeen->addSpacing(kTitleWidth);
-    lineSeventeen->addWidget(ui::caption(panel, QStringLiteral("17. เงินได้สุทธิ")), 1);
-    QLabel *net = ui::resultLabel(panel, personName("total6", who));
-    (taxpayer ? total6m : total6f) = net;
-    endRow(lineSeventeen, panel, nullptr, net);
+    ui::placeCaption(panel, text("17. เงินได้สุทธิ"), QRect(kCaptionX, y, kCaptionWidth, kLabelRow));
+    person.line17.in(*this) = placeAmountResult(panel, person.line17, kAmountX, y);
+    ui::placeBaht(panel, kAmountX + kAmountWidth, y);
+    y += kLabelRow;
+
+    panel->resize(kPanelWidth, y + kPanelInset);
     return panel;
 }
 
-void AllowancesPage::buildLineEight(QVBoxLayout *rows, QWidget *panel)
+int AllowancesPage::buildLineEight(QWidget *panel, int y)
 {
-    QHBoxLayout *row = newRow(rows);
-    Panel6 = titlePanel(panel, QStringLiteral("ค่าลดหย่อน"));
-    Panel6->setObjectName("Panel6");
-    row->addWidget(Panel6);
-    row->addWidget(ui::caption(panel, QStringLiteral("8. ")));
-    p3 = new QCheckBox(QStringLiteral("ผู้มีเงินได้ (30,000 บาท)"), panel);
-    p3->setObjectName("p3");
-    p4 = new QCheckBox(QStringLiteral("คู่สมรส (30,000 บาท กรณีไม่มีเงินได้หรือรวมคำนวณภาษี)"), panel);
-    p4->setObjectName("p4");
-    for (QCheckBox *box : {p3, p4}) {
-        box->setChecked(true);
-        row->addWidget(box);
-        row->addSpacing(12);
-    }
-    row->addStretch(1);
+    const int top = y + kLabelInFieldRow;
+    Panel6 = placeTitle(panel, "Panel6", "ค่าลดหย่อน", QRect(kTitleX, top, kTitleWidth, kLabelHeight));
+    ui::placeCaption(panel, QStringLiteral("8. "), QRect(kCaptionX, top, 18, kLabelHeight));
+    p3 = ui::placeCheckBox(panel, "p3", text("ผู้มีเงินได้ (30,000 บาท)"), QRect(98, top, 164, kLabelHeight));
+    p4 = ui::placeCheckBox(panel, "p4", text("คู่สมรส (30,000 บาท กรณีไม่มีเงินได้หรือรวมคำนวณภาษี)"),
+                           QRect(274, top, 356, kLabelHeight));
+    p3->setChecked(true);
+    p4->setChecked(true);
+    return y + kFieldRow;
 }
 
-void AllowancesPage::buildChildren(QVBoxLayout *rows, QWidget *panel, Person who)
+int AllowancesPage::buildChildren(QWidget *panel, const AllowancePerson &person, int y)
 {
-    auto *line = new QHBoxLayout;
-    line->setSpacing(kSpacing);
-    line->addWidget(titlePanel(panel, who == Person::taxpayer ? QStringLiteral("ผู้มีเงินได้")
-                                                              : QStringLiteral("คู่สมรส")),
-                    0, Qt::AlignTop);
-    auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(kSpacing);
-    grid->setVerticalSpacing(0);
-    int column = 0;
-    for (const ChildrenGroup &g : kChildrenGroups) {
-        auto *field = ui::amountField(panel, personName(g.name, who), QStringLiteral("0"));
-        field->setFixedWidth(kCountWidth + 10);
-        this->*(who == Person::taxpayer ? g.taxpayer : g.spouse) = field;
-        grid->addWidget(ui::caption(panel, QString::fromUtf8(g.caption)), 0, column);
-        grid->addWidget(field, 0, column + 1);
-        grid->addWidget(ui::caption(panel, QStringLiteral("คน")), 0, column + 2);
-        grid->addWidget(ui::caption(panel, QStringLiteral("   ") + QString::fromUtf8(g.note)), 1, column, 1, 3);
-        grid->setColumnMinimumWidth(column + 3, 24);
-        column += 4;
+    const int top = y + kLabelInFieldRow;
+    placeTitle(panel, "", person.title, QRect(kTitleX, top, kTitleWidth, kLabelHeight));
+    for (const ChildrenGroup &group : kChildrenGroups) {
+        const PageMember<QLineEdit> &field = group.field[person.side];
+        const int fieldX = group.x + group.captionWidth + 2;
+        ui::placeCaption(panel, text(group.caption), QRect(group.x, top, group.captionWidth, kLabelHeight));
+        field.in(*this) = ui::placeField(panel, field.name, QRect(fieldX, y, kChildrenWidth, kFieldHeight),
+                                         QStringLiteral("0"));
+        ui::placeCaption(panel, text("คน"), QRect(fieldX + kChildrenWidth + 4, top, 22, kLabelHeight));
+        ui::placeCaption(panel, text(group.note), QRect(group.x + kNoteIndent, y + kFieldRow, 262, kLabelHeight));
     }
-    grid->setColumnStretch(column, 1);
-    line->addLayout(grid, 1);
-    rows->addLayout(line);
+    return y + kFieldRow + kLabelRow;
 }
 
-QWidget *AllowancesPage::buildReceiptRows(QWidget *panel, Person who)
+QWidget *AllowancesPage::buildReceipts(QWidget *panel, const AllowancePerson &person, int top)
 {
-    const bool taxpayer = who == Person::taxpayer;
     auto *area = new QWidget(panel);
-    area->setObjectName(taxpayer ? "receiptsm" : "receiptsf");
-    auto *rows = new QVBoxLayout(area);
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->setSpacing(2);
+    area->setObjectName(person.receipts);
+    const std::size_t side = person.side;
+    int y = 0;
     for (std::size_t i = 0; i < kReceiptRows.size(); ++i) {
-        const ReceiptRow &r = kReceiptRows[i];
         if (i == kRowsBeforeTotals) {
-            // Lines 14 and 15 side by side, line 15 in the amount column.
-            QHBoxLayout *totals = newRow(rows);
-            QLabel *allowances = ui::resultLabel(area, personName("dis1", who));
-            QLabel *remainder = ui::resultLabel(area, personName("total5", who));
-            (taxpayer ? dis1m : dis1f) = allowances;
-            (taxpayer ? total5m : total5f) = remainder;
-            totals->addWidget(ui::caption(area, QStringLiteral("14. รวมค่าลดหย่อน")));
-            ui::addAmount(totals, allowances, ui::bahtLabel(area));
-            totals->addSpacing(12);
-            totals->addWidget(ui::caption(area, QStringLiteral("15. คงเหลือเงินได้ก่อนหักลดหย่อนเงินบริจาค")), 1,
-                              Qt::AlignRight);
-            ui::addAmount(totals, remainder, ui::bahtLabel(area));
+            ui::placeCaption(area, text("14. รวมค่าลดหย่อน"), areaRect(kCaptionX, y, kLine14CaptionWidth, kLabelRow));
+            person.line14.in(*this) = placeAmountResult(area, person.line14, areaX(kLine14X), y);
+            ui::placeBaht(area, areaX(kLine14X + kAmountWidth), y);
+            ui::placeCaption(area, text("15. คงเหลือเงินได้ก่อนหักลดหย่อนเงินบริจาค"),
+                             areaRect(kLine15CaptionX, y, kLine15CaptionWidth, kLabelRow))
+                ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            person.line15.in(*this) = placeAmountResult(area, person.line15, areaX(kAmountX), y);
+            ui::placeBaht(area, areaX(kAmountX + kAmountWidth), y);
+            y += kLabelRow;
         }
-        QHBoxLayout *row = newRow(rows);
-        row->addWidget(ui::caption(area, QString::fromUtf8(r.caption)), 1);
-        if (*r.note) {
-            row->addSpacing(kCountWidth + kCopiesWidth + ui::kAmountWidth + ui::kBahtWidth + 4 * kSpacing);
-            row = newRow(rows);
-            row->addWidget(ui::caption(area, QStringLiteral("      ") + QString::fromUtf8(r.note)), 1);
+        const ReceiptRow &row = kReceiptRows[i];
+        int captionX = kCaptionX;
+        const char *caption = row.caption;
+        if (row.secondLine) {
+            ui::placeCaption(area, text(row.caption), areaRect(kCaptionX, y, kCaptionWidth, kLabelRow));
+            y += kLabelRow;
+            captionX += kNoteIndent;
+            caption = row.secondLine;
         }
-        QLineEdit *count = countField(area, personName(r.countName, who));
-        QLineEdit *amount = ui::amountField(area, personName(r.name, who), QStringLiteral("0"));
-        this->*(taxpayer ? r.taxpayerCount : r.spouseCount) = count;
-        this->*(taxpayer ? r.taxpayer : r.spouse) = amount;
-        endRow(row, area, count, amount);
+        const int labelTop = y + kLabelInFieldRow;
+        ui::placeCaption(area, text(caption), areaRect(captionX, labelTop, kCountX - 2 - captionX, kLabelHeight));
+        row.count[side].in(*this) = placeCount(area, row.count[side].name, areaRect(kCountX, y, kCountWidth, kFieldHeight));
+        ui::placeCaption(area, text("ฉบับ)"), areaRect(kCopiesX, labelTop, kCopiesWidth, kLabelHeight));
+        row.amount[side].in(*this) = ui::placeField(area, row.amount[side].name,
+                                                    areaRect(kAmountX, y, kAmountWidth, kFieldHeight), QStringLiteral("0"));
+        ui::placeBaht(area, areaX(kAmountX + kAmountWidth), labelTop);
+        y += kFieldRow;
     }
+    area->setGeometry(kAreaInset, top, kPanelWidth - 2 * kAreaInset, y);
     return area;
+}
+
+void AllowancesPage::bindHandlers()
+{
+    m_context.onClick(p3, [this] { p3Click(); });
+    m_context.onClick(p4, [this] { p4Click(); });
+    m_context.onExit(p3, [this](QWidget *receiving) { p3Exit(receiving); });
+    m_context.onExit(p4, [this](QWidget *receiving) { p4Exit(receiving); });
+    for (const AllowancePerson *person : {&kTaxpayer, &kSpouse}) {
+        // Children of either group are counted by one handler per person.
+        const AllowanceHandler children = person->childrenExit;
+        for (const ChildrenGroup &group : kChildrenGroups)
+            m_context.onExit(group.field[person->side].in(*this), [this, children](QWidget *) { (this->*children)(); });
+        for (const ReceiptRow &row : kReceiptRows) {
+            const AllowanceHandler exit = row.exit[person->side];
+            m_context.onExit(row.amount[person->side].in(*this), [this, exit](QWidget *) { (this->*exit)(); });
+        }
+    }
 }
 
 void AllowancesPage::enter()
@@ -288,8 +316,10 @@ void AllowancesPage::enter()
     m_context.openPage(this);
     p3->setFocus();
     const tax::AllowanceStart start = tax::startAllowances(m_context.ledger(), m_context.maritalStatus());
-    showLines(Person::taxpayer, start.taxpayer);
-    showLines(Person::spouse, start.spouse);
+    showRemainder(Person::taxpayer, start.taxpayer);
+    showRemainder(Person::spouse, start.spouse);
+    showLineFourteen(Person::taxpayer);
+    showLineFourteen(Person::spouse);
 }
 
 void AllowancesPage::p3Click() { p3->setChecked(true); }
@@ -312,48 +342,55 @@ void AllowancesPage::p4Exit(QWidget *receiving)
         ch4m->setFocus();
 }
 
-void AllowancesPage::showLines(Person who, const tax::AllowanceLines &lines)
+// Each step's result is shown before the next step runs, so that a step that
+// overflows leaves on the page what the ledger holds.
+void AllowancesPage::showRemainder(Person who, tax::Currency remainder)
 {
-    const bool taxpayer = who == Person::taxpayer;
-    (taxpayer ? total5m : total5f)->setText(ui::moneyText(lines.line15));
-    (taxpayer ? dis1m : dis1f)->setText(ui::moneyText(lines.line14));
+    personOf(who).line15.in(*this)->setText(ui::moneyText(remainder));
+}
+
+void AllowancesPage::showLineFourteen(Person who)
+{
+    const tax::Currency line14 = tax::lineFourteen(m_context.ledger(), who, m_context.maritalStatus());
+    personOf(who).line14.in(*this)->setText(ui::moneyText(line14));
 }
 
 void AllowancesPage::childrenExit(Person who)
 {
-    const bool taxpayer = who == Person::taxpayer;
+    const std::size_t side = personOf(who).side;
     tax::ReturnLedger &ledger = m_context.ledger();
     // The first group stays stored even when the second field fails to convert.
-    tax::enterChildrenFirstGroup(ledger, who, ui::amountOf((taxpayer ? ch4m : ch4f)->text()));
-    const tax::AllowanceLines lines = tax::enterChildren(ledger, who, m_context.maritalStatus(),
-                                                         ui::amountOf((taxpayer ? ch5m : ch5f)->text()));
-    if (lines.notice == tax::AllowanceNotice::childrenOverLimit)
+    tax::enterChildrenFirstGroup(ledger, who, ui::amountOf(kChildrenGroups[0].field[side].in(*this)->text()));
+    const tax::AllowanceNotice notice =
+        tax::enterChildrenSecondGroup(ledger, who, ui::amountOf(kChildrenGroups[1].field[side].in(*this)->text()));
+    if (notice == tax::AllowanceNotice::childrenOverLimit)
         m_context.showMessage(QStringLiteral("จำนวนบุตรรวมกันเกิน 3 คน จะนำมาคิดแค่ 3 คนเท่านั้น"));
-    showLines(who, lines);
+    showRemainder(who, tax::priceChildren(ledger, who, m_context.maritalStatus()));
+    showLineFourteen(who);
 }
 
 void AllowancesPage::cappedItemExit(Person who, tax::CappedItem item)
 {
-    const ReceiptRow &row = kReceiptRows[static_cast<std::size_t>(item)];
-    QLineEdit *field = this->*(who == Person::taxpayer ? row.taxpayer : row.spouse);
-    const tax::AllowanceLines lines = tax::enterCappedItem(m_context.ledger(), who, m_context.maritalStatus(), item,
-                                                           ui::amountOf(field->text()));
-    if (lines.notice == tax::AllowanceNotice::amountOverLimit)
+    const PageMember<QLineEdit> &field = kReceiptRows[static_cast<std::size_t>(item)].amount[personOf(who).side];
+    const tax::CappedItemStep step = tax::enterCappedItem(m_context.ledger(), who, item, ui::amountOf(field.in(*this)->text()));
+    if (step.notice == tax::AllowanceNotice::amountOverLimit)
         m_context.showMessage(QStringLiteral("จำนวนเงินที่ท่านใส่จะนำมาคำนวณเพียง 10,000 บาท เท่านั้น!!!"));
-    showLines(who, lines);
+    showRemainder(who, step.remainder);
+    showLineFourteen(who);
 }
 
 void AllowancesPage::socialSecurityExit(Person who)
 {
     QLineEdit *field = who == Person::taxpayer ? ch9m : ch9f;
-    showLines(who, tax::enterSocialSecurity(m_context.ledger(), who, m_context.maritalStatus(), ui::amountOf(field->text())));
+    showRemainder(who, tax::enterSocialSecurity(m_context.ledger(), who, ui::amountOf(field->text())));
+    showLineFourteen(who);
 }
 
 void AllowancesPage::donationExit(Person who)
 {
     const bool taxpayer = who == Person::taxpayer;
     const tax::Currency net = tax::enterDonation(m_context.ledger(), who, ui::amountOf((taxpayer ? ch10m : ch10f)->text()));
-    (taxpayer ? total6m : total6f)->setText(ui::moneyText(net));
+    personOf(who).line17.in(*this)->setText(ui::moneyText(net));
 }
 
 void AllowancesPage::ch4mExit() { childrenExit(Person::taxpayer); }

@@ -10,8 +10,8 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QVBoxLayout;
 class QuestionPanel;
+struct AllowancePerson;
 namespace ui {
 class BevelPanel;
 class PageContext;
@@ -58,15 +58,19 @@ public:
     void ch10fExit();
 
 private:
-    ui::BevelPanel *buildPerson(tax::Person who);
-    void buildLineEight(QVBoxLayout *rows, QWidget *panel);
-    void buildChildren(QVBoxLayout *rows, QWidget *panel, tax::Person who);
-    QWidget *buildReceiptRows(QWidget *panel, tax::Person who);
+    // The builders place their rows from `top` or `y` down; those returning an
+    // int return the y below their rows.
+    ui::BevelPanel *buildPerson(const AllowancePerson &person, int top);
+    int buildLineEight(QWidget *panel, int y);
+    int buildChildren(QWidget *panel, const AllowancePerson &person, int y);
+    QWidget *buildReceipts(QWidget *panel, const AllowancePerson &person, int top);
+    void bindHandlers();
     void childrenExit(tax::Person who);
     void cappedItemExit(tax::Person who, tax::CappedItem item);
     void socialSecurityExit(tax::Person who);
     void donationExit(tax::Person who);
-    void showLines(tax::Person who, const tax::AllowanceLines &lines);
+    void showRemainder(tax::Person who, tax::Currency remainder);
+    void showLineFourteen(tax::Person who);
     bool isLeavingPage(QWidget *receiving) const;
 
     const ui::PageContext &m_context;

@@ -103,7 +103,8 @@ signals:
 private:
     // The result labels of one person's column.
     struct Column {
-        QLabel *item4, *item6, *line2, *line3, *line4, *line6, *line7;
+        QLabel *item4 = nullptr, *item6 = nullptr, *line2 = nullptr, *line3 = nullptr, *line4 = nullptr,
+               *line6 = nullptr, *line7 = nullptr;
     };
 
     void buildHeader();

@@ -5,44 +5,48 @@
 #include "entry_steps.h"
 #include "fonts.h"
 #include "page_context.h"
+#include "sheet_controls.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QVBoxLayout>
 
-QuestionPanel::QuestionPanel(const ui::PageContext &context, ui::AreaStack &stack, QWidget *parent)
+namespace {
+
+// The question and the two answers below it, in the middle of the panel.
+constexpr int kQuestionHeight = 27;
+constexpr int kQuestionGap = 12;
+constexpr int kAnswerWidth = 96;
+constexpr int kAnswerGap = 24;
+constexpr int kMargin = 4; // inside the panel's bevels
+
+} // namespace
+
+QuestionPanel::QuestionPanel(const ui::PageContext &context, ui::AreaStack &stack, QWidget *parent,
+                             const QRect &where)
     : ui::BevelPanel(parent)
     , m_context(context)
     , m_stack(stack)
 {
     setObjectName("Panel82");
+    setGeometry(where);
     setBevels(Bevel::raised, Bevel::raised, 2);
 
-    auto *question = new QLabel(QStringLiteral("ต้องการกรอกใบแนบ"), this);
+    const int questionTop = (height() - kQuestionHeight - kQuestionGap - ui::kButtonHeight) / 2;
+    QLabel *question = ui::placeCaption(this, QStringLiteral("ต้องการกรอกใบแนบ"),
+                                        QRect(kMargin, questionTop, width() - 2 * kMargin, kQuestionHeight));
     question->setFont(ui::dialogFont(14, true));
     question->setAlignment(Qt::AlignCenter);
-    ok2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogYesButton), QStringLiteral("ใช่"), this);
-    ok2->setObjectName("ok2");
-    ok2->setDefault(true);
-    can2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogNoButton), QStringLiteral("ไม่"), this);
-    can2->setObjectName("can2");
-    for (QPushButton *button : {ok2, can2})
-        button->setMinimumSize(96, 27);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok2);
-    buttons->addSpacing(24);
-    buttons->addWidget(can2);
-    buttons->addStretch(1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addStretch(1);
-    layout->addWidget(question);
-    layout->addSpacing(12);
-    layout->addLayout(buttons);
-    layout->addStretch(1);
+    const int answersTop = questionTop + kQuestionHeight + kQuestionGap;
+    const int middle = width() / 2;
+    ok2 = ui::placeButton(this, "ok2", QStringLiteral("ใช่"),
+                          QRect(middle - kAnswerGap / 2 - kAnswerWidth, answersTop, kAnswerWidth, ui::kButtonHeight));
+    ok2->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));
+    ok2->setDefault(true);
+    can2 = ui::placeButton(this, "can2", QStringLiteral("ไม่"),
+                           QRect(middle + kAnswerGap / 2, answersTop, kAnswerWidth, ui::kButtonHeight));
+    can2->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
 
     context.onClick(ok2, [this] { ok2Click(); });
     context.onClick(can2, [this] { can2Click(); });

@@ -14,8 +14,9 @@ class PageContext;
 class QuestionPanel : public ui::BevelPanel {
     Q_OBJECT
 public:
-    // `stack` holds this panel and the rows it lies under.
-    QuestionPanel(const ui::PageContext &context, ui::AreaStack &stack, QWidget *parent);
+    // `stack` holds this panel and the rows it lies under; `where` is the
+    // place of those rows, which the panel takes as its own.
+    QuestionPanel(const ui::PageContext &context, ui::AreaStack &stack, QWidget *parent, const QRect &where);
 
     QPushButton *ok2 = nullptr;  // "ใช่"
     QPushButton *can2 = nullptr; // "ไม่"

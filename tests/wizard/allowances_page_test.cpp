@@ -1,16 +1,21 @@
 // The allowances page: the start of the chain, the children and 10,000 caps,
-// the donation limit, the focus flow of each status and the question panel.
+// the donation limit, what an overflow leaves shown, the focus flow of each
+// status, the question panel, and the placing of the controls.
 #include "allowances_page.h"
 #include "area_stack.h"
 #include "attachment_page.h"
+#include "bevel_panel.h"
 #include "fonts.h"
 #include "formsolve.h"
 #include "message_catcher.h"
+#include "money_text.h"
 #include "question_panel.h"
 #include "run_ledger.h"
 #include "screenshot.h"
+#include "tax_limits.h"
 #include "wizard_walk.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -27,6 +32,9 @@ using tax::MaritalStatus;
 
 const QString kChildrenCut = QStringLiteral("จำนวนบุตรรวมกันเกิน 3 คน จะนำมาคิดแค่ 3 คนเท่านั้น");
 const QString kOnlyTenThousand = QStringLiteral("จำนวนเงินที่ท่านใส่จะนำมาคำนวณเพียง 10,000 บาท เท่านั้น!!!");
+const QString kOverflow = QStringLiteral("Invalid floating point operation");
+// The largest whole number of baht an amount field can hold.
+const QString kHuge = QStringLiteral("922337203685477");
 
 // The wizard on the allowances page, reached with the keyboard; salary
 // 1,000,000 gives the taxpayer a line 7 of 940,000 and the spouse's 800,000 a
@@ -119,14 +127,18 @@ private slots:
         QTest::addColumn<int>("cutMessages"); // the cut is told each time a children field is left
         QTest::addColumn<QString>("line14");
         QTest::addColumn<QString>("line15");
-        QTest::newRow("two and two become one and two") << MaritalStatus::single << "m" << "2" << "2" << 1 << "   79,000.00" << "  861,000.00";
-        QTest::newRow("five of the first group become three") << MaritalStatus::single << "m" << "5" << "0" << 2 << "   75,000.00" << "  865,000.00";
-        QTest::newRow("five of the second group become three") << MaritalStatus::single << "m" << "0" << "5" << 1 << "   81,000.00" << "  859,000.00";
-        QTest::newRow("four and one become two and one") << MaritalStatus::single << "m" << "4" << "1" << 2 << "   77,000.00" << "  863,000.00";
-        QTest::newRow("three of the first group need no cut") << MaritalStatus::single << "m" << "3" << "0" << 0 << "   75,000.00" << "  865,000.00";
-        QTest::newRow("separate computation halves the rate") << MaritalStatus::married4 << "m" << "2" << "0" << 0 << "   45,000.00" << "  895,000.00";
-        QTest::newRow("spouse always at the half rates") << MaritalStatus::married4 << "f" << "1" << "1" << 0 << "   46,000.00" << "  694,000.00";
-        QTest::newRow("spouse without income: full rates and spouse allowance") << MaritalStatus::married1 << "m" << "1" << "1" << 0 << "   92,000.00" << "  848,000.00";
+        QTest::addColumn<int>("keptFirst"); // children counted of each group
+        QTest::addColumn<int>("keptSecond");
+        QTest::newRow("two and two become one and two") << MaritalStatus::single << "m" << "2" << "2" << 1 << "   79,000.00" << "  861,000.00" << 1 << 2;
+        QTest::newRow("five of the first group become three") << MaritalStatus::single << "m" << "5" << "0" << 2 << "   75,000.00" << "  865,000.00" << 3 << 0;
+        QTest::newRow("five of the second group become three") << MaritalStatus::single << "m" << "0" << "5" << 1 << "   81,000.00" << "  859,000.00" << 0 << 3;
+        QTest::newRow("four and one become two and one") << MaritalStatus::single << "m" << "4" << "1" << 2 << "   77,000.00" << "  863,000.00" << 2 << 1;
+        QTest::newRow("three of the first group need no cut") << MaritalStatus::single << "m" << "3" << "0" << 0 << "   75,000.00" << "  865,000.00" << 3 << 0;
+        QTest::newRow("separate computation halves the rate") << MaritalStatus::married4 << "m" << "2" << "0" << 0 << "   45,000.00" << "  895,000.00" << 2 << 0;
+        QTest::newRow("spouse always at the half rates") << MaritalStatus::married4 << "f" << "1" << "1" << 0 << "   46,000.00" << "  694,000.00" << 1 << 1;
+        QTest::newRow("spouse without income: full rates and spouse allowance") << MaritalStatus::married1 << "m" << "1" << "1" << 0 << "   92,000.00" << "  848,000.00" << 1 << 1;
+        QTest::newRow("a huge second group is cut, not overflowed") << MaritalStatus::single << "m" << "1" << kHuge << 1 << "   81,000.00" << "  859,000.00" << 0 << 3;
+        QTest::newRow("spouse's huge second group is cut") << MaritalStatus::married4 << "f" << "0" << kHuge << 1 << "   55,500.00" << "  684,500.00" << 0 << 3;
     }
 
     void childrenAreCutToThree()
@@ -148,6 +160,54 @@ private slots:
         QTEST(text(*w, "dis1" + letter), "line14");
         QTEST(text(*w, "total5" + letter), "line15");
         QCOMPARE(field(*w, "ch4" + letter)->text(), firstGroup);
+        QCOMPARE(field(*w, "ch5" + letter)->text(), secondGroup);
+        const tax::PersonFigures &p = letter == "m" ? runLedger().taxpayer : runLedger().spouse;
+        QFETCH(int, keptFirst);
+        QFETCH(int, keptSecond);
+        QCOMPARE(p.entries[tax::entry::childrenFirstGroup], tax::children(keptFirst));
+        QCOMPARE(p.entries[tax::entry::childrenSecondGroup], tax::children(keptSecond));
+    }
+
+    // An overflow stops a rule after what it has stored: every result shown
+    // before the failing step stays shown, and what is shown is what the
+    // ledger holds.
+    void overflowLeavesShownWhatIsStored_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // field=text, left in this order
+        QTest::addColumn<QStringList>("shown"); // the messages, in order
+        QTest::addColumn<int>("remainderLine");
+        QTest::addColumn<qint64>("remainder");
+        QTest::addColumn<QString>("line14");
+        QTest::newRow("social security beyond line 14") << QStringList{"ch9m=" + kHuge} << QStringList{kOverflow}
+            << int(tax::total::line15) << qint64(tax::baht(910'000) - tax::baht(922'337'203'685'477)) << "   30,000.00";
+        QTest::newRow("capped life insurance after it") << QStringList{"ch9m=" + kHuge, "ch6m=15000"}
+            << QStringList{kOverflow, kOnlyTenThousand, kOverflow}
+            << int(tax::total::afterLine10) << qint64(tax::baht(900'000)) << "   30,000.00";
+        QTest::newRow("children cut before their pricing overflows") << QStringList{"ch4m=" + kHuge, "ch5m=-100000000000000"}
+            << QStringList{kChildrenCut, kChildrenCut, kOverflow}
+            << int(tax::total::afterLine9) << qint64(tax::baht(865'000)) << "   75,000.00";
+    }
+
+    void overflowLeavesShownWhatIsStored()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(int, remainderLine);
+        QFETCH(qint64, remainder);
+        MessageCatcher messages;
+        auto w = onAllowancesPage(MaritalStatus::single);
+        QVERIFY(w);
+        for (const QString &entry : typed) {
+            const QString name = entry.section('=', 0, 0);
+            enter(*w, name, entry.section('=', 1));
+            QTRY_VERIFY(!QApplication::activeModalWidget());
+        }
+        QTEST(messages.texts, "shown");
+        QCOMPARE(messages.kinds.last(), QStringLiteral("errorReport"));
+        const tax::PersonFigures &p = runLedger().taxpayer;
+        QCOMPARE(p.totals[std::size_t(remainderLine)], remainder);
+        QCOMPARE(text(*w, "total5m"), ui::moneyText(remainder));
+        QTEST(text(*w, "dis1m"), "line14");
+        QCOMPARE(text(*w, "dis1m"), ui::moneyText(p.totals[tax::total::line14]));
     }
 
     void itemsAboveTenThousandCountTenThousand_data()
@@ -211,6 +271,27 @@ private slots:
         QVERIFY(w);
         enter(*w, "ch10m", "5000");
         QCOMPARE(text(*w, "total6m"), QStringLiteral("        0.00"));
+    }
+
+    void enteringAgainShowsTheRemaindersBeforeLineFourteenOverflows()
+    {
+        MessageCatcher messages;
+        auto w = onAllowancesPage(MaritalStatus::single);
+        QVERIFY(w);
+        enter(*w, "ch6m", "5000");
+        enter(*w, "ch9m", kHuge);
+        QTRY_VERIFY(w->isActiveWindow());
+        // Back to the expenses page, and on again with its next button.
+        QTabBar *bar = w->solve->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+        QTRY_COMPARE(drive::focusName(), QStringLiteral("p1"));
+        walk::expenses(*w);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(messages.texts, (QStringList{kOverflow, kOverflow}));
+        QCOMPARE(text(*w, "total5m"), QStringLiteral("  910,000.00"));
+        QCOMPARE(runLedger().taxpayer.totals[tax::total::afterLine12], tax::baht(910'000));
+        QCOMPARE(text(*w, "dis1m"), QStringLiteral("   35,000.00"));
+        QCOMPARE(runLedger().taxpayer.totals[tax::total::line14], tax::baht(35'000));
     }
 
     void focusFlowsThroughThePersonsOnThePage_data()
@@ -416,6 +497,78 @@ private slots:
         drive::tab();
         drive::tab();
         QCOMPARE(drive::focusName(), QStringLiteral("ok2"));
+    }
+
+    // Both persons' panels on the page with every row; the question panel
+    // alone shares its place, with the rows it lies under.
+    void controlsLieInsideTheirPanelApartAndUnclipped_data()
+    {
+        QTest::addColumn<QString>("area");
+        QTest::newRow("the page") << "TabSheet3";
+        QTest::newRow("taxpayer's panel") << "Panel5";
+        QTest::newRow("taxpayer's lines 10 to 16") << "receiptsm";
+        QTest::newRow("question panel") << "Panel82";
+        QTest::newRow("spouse's panel") << "Panel29";
+        QTest::newRow("spouse's lines 10 to 16") << "receiptsf";
+    }
+
+    void controlsLieInsideTheirPanelApartAndUnclipped()
+    {
+        QFETCH(QString, area);
+        auto w = onAllowancesPage(MaritalStatus::married4);
+        QVERIFY(w);
+        QWidget *parent = w->TabSheet3->objectName() == area ? w->TabSheet3 : drive::control(w.get(), qPrintable(area));
+        QVERIFY(parent);
+        if (parent == w->TabSheet3)
+            QCOMPARE(parent->size(), QSize(789, 542));
+        const QList<QWidget *> controls = parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        QVERIFY(!controls.isEmpty());
+        const auto sharePlace = [](const QWidget *a, const QWidget *b) {
+            const QSet<QString> names{a->objectName(), b->objectName()};
+            return names == QSet<QString>{"Panel82", "receiptsm"};
+        };
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            const QWidget *c = controls[i];
+            const QString name = c->objectName().isEmpty() ? QString::fromLatin1(c->metaObject()->className()) : c->objectName();
+            QVERIFY2(parent->rect().contains(c->geometry()), qPrintable(name + " outside " + area));
+            for (qsizetype j = i + 1; j < controls.size(); ++j) {
+                if (!sharePlace(c, controls[j]))
+                    QVERIFY2(!c->geometry().intersects(controls[j]->geometry()),
+                             qPrintable(name + " overlaps " + controls[j]->objectName()));
+            }
+            // Thai captions keep their marks above and below, and every word.
+            if (const auto *label = qobject_cast<const QLabel *>(c); label && !label->text().isEmpty()) {
+                const QFontMetrics metrics = label->fontMetrics();
+                QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(), qPrintable(label->text()));
+                QVERIFY2(metrics.height() <= label->contentsRect().height(), qPrintable(label->text()));
+            } else if (const auto *button = qobject_cast<const QAbstractButton *>(c)) {
+                QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
+            } else if (const auto *title = qobject_cast<const ui::BevelPanel *>(c); title && !title->caption().isEmpty()) {
+                QVERIFY2(QFontMetrics(title->font()).horizontalAdvance(title->caption()) <= title->contentsRect().width(),
+                         qPrintable(title->caption()));
+            }
+        }
+    }
+
+    void tabOrderIsTheDocumentedOne()
+    {
+        auto w = onAllowancesPage(MaritalStatus::married4);
+        QVERIFY(w);
+        QStringList expected{"p3", "p4"};
+        for (const QString letter : {"m", "f"}) {
+            expected << "ch4" + letter << "ch5" + letter;
+            for (int row = 1; row <= 5; ++row)
+                expected << QStringLiteral("none%1").arg(row) + letter << QStringLiteral("ch%1").arg(row + 5) + letter;
+        }
+        expected << "ok2" << "can2";
+        QStringList chain;
+        QWidget *control = w->TabSheet3->p3;
+        do {
+            if (w->TabSheet3->isAncestorOf(control) && (control->focusPolicy() & Qt::TabFocus))
+                chain << control->objectName();
+            control = control->nextInFocusChain();
+        } while (control != w->TabSheet3->p3);
+        QCOMPARE(chain, expected);
     }
 };
 
