@@ -1,32 +1,92 @@
-// Building and handlers of the expenses page "ค่าใช้จ่าย".
+// Building and handlers of the expenses page "ค่าใช้จ่าย". Lines 5 to 7 each
+// have a row per person, built from tables; the spouse's amount of line 5
+// lies in Panel25, which the status hides with p2.
 #include "expenses_page.h"
 
 #include "bevel_panel.h"
 #include "money_text.h"
 #include "page_context.h"
-#include "page_rows.h"
+#include "sheet_controls.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
-#include <tuple>
+#include <array>
 
 namespace {
 
-// Columns of the page's grid: line caption, person, amount, "บาท".
-enum Column { lineColumn, personColumn, amountColumn, bahtColumn };
+using P = ExpensesPage;
+template <typename Control>
+using PageMember = ui::Named<ExpensesPage, Control>;
 
-// A check box that only marks whose expense stands beside it: it stays ticked.
-QCheckBox *markBox(QWidget *parent, const char *name, const QString &text)
+// The page (789 x 542 inside the page control): one block for lines 5 to 7,
+// the next button at the bottom right. In the block the heading, then each
+// line's caption with a row per person under it; the amounts stand in the
+// same column as on the income page.
+constexpr int kBlockWidth = 773;
+constexpr int kPadding = 10;
+constexpr int kCaptionX = 12;
+constexpr int kPersonX = 30; // the persons' rows under their line's caption
+constexpr int kPersonWidth = 200;
+constexpr int kFirstLineY = 40;
+constexpr int kRowPitch = 30;
+constexpr int kLineGap = 8;
+constexpr int kAmountX = kBlockWidth - kCaptionX - ui::kBahtWidth - ui::kBahtGap - ui::kAmountWidth;
+// Captions leave as much room before the amounts as there is at their left.
+constexpr int kCaptionWidth = kAmountX - 2 * kCaptionX;
+// A result label ends where a field's text does, so that the decimals line up.
+constexpr int kResultWidth = ui::kAmountWidth - 4;
+// Three lines of a caption and two persons' rows.
+constexpr int kBlockHeight = kFirstLineY + 8 * kRowPitch + 2 * kLineGap + ui::kFieldHeight + kPadding;
+constexpr QRect kBlock(8, 8, kBlockWidth, kBlockHeight);
+
+// Line 5: a check box per person marks whose expense stands beside it.
+struct MarkRow {
+    PageMember<QCheckBox> box;
+    const char *caption;
+    PageMember<QLabel> amount;
+};
+
+constexpr std::array<MarkRow, 2> kMarks{{
+    {{&P::p1, "p1"}, "ผู้มีเงินได้", {&P::total2m, "total2m"}},
+    {{&P::p2, "p2"}, "คู่สมรส", {&P::total2f, "total2f"}},
+}};
+
+// Lines 6 and 7: a caption, then a row per person. The spouse's caption and
+// "บาท" are named: the status hides them with the amount.
+struct PersonRow {
+    const char *caption;
+    PageMember<QLabel> captionLabel;
+    PageMember<QLabel> amount;
+    const char *bahtName;
+};
+
+struct TotalLine {
+    const char *caption;
+    std::array<PersonRow, 2> persons;
+};
+
+constexpr TotalLine kTotals[]{
+    {"6. รวมค่าใช้จ่าย",
+     {{{"ผู้มีเงินได้ : ", {}, {&P::copyoftotal3m, "copyoftotal3m"}, ""},
+       {"คู่สมรส : ", {&P::Label36, "Label36"}, {&P::copyoftotal3f, "copyoftotal3f"}, "Label160"}}}},
+    {"7. เงินได้หลังหักค่าใช้จ่าย",
+     {{{"ผู้มีเงินได้ : ", {}, {&P::total4m, "total4m"}, ""},
+       {"คู่สมรส : ", {&P::Label39, "Label39"}, {&P::total4f, "total4f"}, "Label161"}}}},
+};
+
+QString text(const char *utf8)
 {
-    auto *box = new QCheckBox(text, parent);
-    box->setObjectName(QLatin1StringView(name));
-    box->setChecked(true);
-    return box;
+    return QString::fromUtf8(utf8);
+}
+
+// A computed amount at `x` in the row at `y`, and its "บาท".
+QLabel *placeAmount(QWidget *parent, const char *name, int x, int y, const char *bahtName = "")
+{
+    const int top = y + (ui::kFieldHeight - ui::kLabelHeight) / 2;
+    ui::placeBaht(parent, x + ui::kAmountWidth, top, bahtName);
+    return ui::placeResult(parent, name, QRect(x, top, kResultWidth, ui::kLabelHeight), QString());
 }
 
 } // namespace
@@ -36,69 +96,48 @@ ExpensesPage::ExpensesPage(const ui::PageContext &context)
 {
     setObjectName("TabSheet2");
 
-    ui::BevelPanel *panel = ui::blockPanel(this, "expenses");
-    auto *grid = new QGridLayout(panel);
-    grid->setContentsMargins(16, 10, 16, 12);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
-    grid->setColumnMinimumWidth(lineColumn, 28);
-    grid->setColumnStretch(bahtColumn + 1, 1);
+    ui::BevelPanel *panel = ui::placePanel(this, "expenses", kBlock);
+    Label5 = ui::placeCaption(panel, QStringLiteral("ค่าใช้จ่าย"), QRect(kCaptionX, kPadding, kCaptionWidth, ui::kLabelHeight),
+                              "Label5", true);
 
-    Label5 = ui::caption(panel, QStringLiteral("ค่าใช้จ่าย"), true);
-    Label5->setObjectName("Label5");
-    grid->addWidget(Label5, 0, lineColumn, 1, 4);
+    int y = kFirstLineY;
+    Label33 = ui::placeCaption(panel, QStringLiteral("5."), QRect(kCaptionX, y, kPersonX - kCaptionX, ui::kFieldHeight), "Label33");
+    Label8 = ui::placeCaption(panel, QStringLiteral("(ร้อยละ 40 แต่ไม่เกิน 60,000 บาท)"),
+                              QRect(kPersonX, y, kCaptionWidth - (kPersonX - kCaptionX), ui::kFieldHeight), "Label8");
+    for (std::size_t person = 0; person < kMarks.size(); ++person) {
+        y += kRowPitch;
+        const MarkRow &mark = kMarks[person];
+        QCheckBox *box = mark.box.in(*this) =
+            ui::placeCheckBox(panel, mark.box.name, text(mark.caption), QRect(kPersonX, y, kPersonWidth, ui::kFieldHeight));
+        box->setChecked(true);
+        // The spouse's amount and its "บาท" lie in a panel of their own.
+        QWidget *host = panel;
+        QPoint at(kAmountX, y);
+        if (person == 1) {
+            Panel25 = host = ui::placePanel(panel, "Panel25",
+                                            QRect(at, QSize(ui::kAmountWidth + ui::kBahtGap + ui::kBahtWidth, ui::kFieldHeight)),
+                                            ui::BevelPanel::Bevel::none, ui::BevelPanel::Bevel::none);
+            at = QPoint(0, 0);
+        }
+        mark.amount.in(*this) = placeAmount(host, mark.amount.name, at.x(), at.y());
+    }
 
-    // Line 5: the 40 % expense of each person.
-    Label33 = ui::caption(panel, QStringLiteral("5."));
-    Label33->setObjectName("Label33");
-    Label8 = ui::caption(panel, QStringLiteral("(ร้อยละ 40 แต่ไม่เกิน 60,000 บาท)"));
-    Label8->setObjectName("Label8");
-    grid->addWidget(Label33, 1, lineColumn);
-    grid->addWidget(Label8, 1, personColumn, 1, 3);
-    p1 = markBox(panel, "p1", QStringLiteral("ผู้มีเงินได้"));
-    total2m = ui::resultLabel(panel, QStringLiteral("total2m"));
-    grid->addWidget(p1, 2, personColumn);
-    grid->addWidget(total2m, 2, amountColumn);
-    grid->addWidget(ui::bahtLabel(panel), 2, bahtColumn);
-    p2 = markBox(panel, "p2", QStringLiteral("คู่สมรส"));
-    Panel25 = new QWidget(panel);
-    Panel25->setObjectName("Panel25");
-    auto *spouseFive = new QHBoxLayout(Panel25);
-    spouseFive->setContentsMargins(0, 0, 0, 0);
-    spouseFive->setSpacing(grid->horizontalSpacing());
-    total2f = ui::resultLabel(Panel25, QStringLiteral("total2f"));
-    ui::addAmount(spouseFive, total2f, ui::bahtLabel(Panel25));
-    grid->addWidget(p2, 3, personColumn);
-    grid->addWidget(Panel25, 3, amountColumn, 1, 2);
+    for (const TotalLine &line : kTotals) {
+        y += kRowPitch + kLineGap;
+        ui::placeCaption(panel, text(line.caption), QRect(kCaptionX, y, kCaptionWidth, ui::kFieldHeight));
+        for (const PersonRow &row : line.persons) {
+            y += kRowPitch;
+            QLabel *caption = ui::placeCaption(panel, text(row.caption), QRect(kPersonX, y, kPersonWidth, ui::kFieldHeight),
+                                               row.captionLabel.name ? row.captionLabel.name : "");
+            if (row.captionLabel.member)
+                row.captionLabel.in(*this) = caption;
+            row.amount.in(*this) = placeAmount(panel, row.amount.name, kAmountX, y, row.bahtName);
+        }
+    }
 
-    // Lines 6 and 7, each for the taxpayer and the spouse.
-    const auto personRow = [&](int row, const QString &person, const char *personName,
-                               const char *amountName, const char *bahtName) {
-        QLabel *caption = ui::caption(panel, person);
-        caption->setObjectName(QLatin1StringView(personName));
-        QLabel *amount = ui::resultLabel(panel, QLatin1StringView(amountName));
-        QLabel *baht = ui::bahtLabel(panel, QLatin1StringView(bahtName));
-        grid->addWidget(caption, row, personColumn);
-        grid->addWidget(amount, row, amountColumn);
-        grid->addWidget(baht, row, bahtColumn);
-        return std::tuple{caption, amount, baht};
-    };
-    const QString taxpayer = QStringLiteral("ผู้มีเงินได้ : ");
-    const QString spouse = QStringLiteral("คู่สมรส : ");
-    grid->addWidget(ui::caption(panel, QStringLiteral("6. รวมค่าใช้จ่าย")), 4, lineColumn, 1, 4);
-    copyoftotal3m = std::get<1>(personRow(5, taxpayer, "", "copyoftotal3m", ""));
-    std::tie(Label36, copyoftotal3f, Label160) = personRow(6, spouse, "Label36", "copyoftotal3f", "Label160");
-    grid->addWidget(ui::caption(panel, QStringLiteral("7. เงินได้หลังหักค่าใช้จ่าย")), 7, lineColumn, 1, 4);
-    total4m = std::get<1>(personRow(8, taxpayer, "", "total4m", ""));
-    std::tie(Label39, total4f, Label161) = personRow(9, spouse, "Label39", "total4f", "Label161");
+    Okbut2 = ui::placeNextButton(this, "Okbut2");
 
-    Okbut2 = ui::nextButton(this, "Okbut2");
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(panel);
-    ui::addBottomButton(layout, Okbut2);
-
+    ui::chainTabOrder({p1, p2, Okbut2});
     context.onClick(p1, [this] { p1Click(); });
     context.onClick(p2, [this] { p2Click(); });
     context.onClick(Okbut2, [this] { Okbut2Click(); });

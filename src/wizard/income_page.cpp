@@ -1,16 +1,15 @@
-// Building and handlers of the income page "เงินได้พึงประเมิน".
+// Building and handlers of the income page "เงินได้พึงประเมิน". Both persons'
+// blocks have the same rows; one table of lines builds them.
 #include "income_page.h"
 
 #include "bevel_panel.h"
 #include "money_text.h"
 #include "page_context.h"
-#include "page_rows.h"
+#include "sheet_controls.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <array>
 
@@ -18,39 +17,79 @@ namespace {
 
 using tax::IncomeLine;
 using tax::Person;
-using Field = QLineEdit *IncomePage::*;
+using P = IncomePage;
+template <typename Control>
+using PageMember = ui::Named<IncomePage, Control>;
 using Handler = void (IncomePage::*)();
 
-// Lines 1 to 3, each a field per person with its caption and the text it
-// starts with.
+// Inside a block: the heading, then lines 1 to 4 with their captions at the
+// left and the amounts with their "บาท" in one column at the right.
+constexpr int kBlockWidth = 773;
+constexpr int kPadding = 10;
+constexpr int kCaptionX = 12;
+constexpr int kNoteX = 28; // a caption's second line, under the text after the line's number
+constexpr int kFirstLineY = 40;
+constexpr int kLineGap = 9;
+constexpr int kAmountX = kBlockWidth - kCaptionX - ui::kBahtWidth - ui::kBahtGap - ui::kAmountWidth;
+// Captions leave as much room before the amounts as there is at their left.
+constexpr int kCaptionWidth = kAmountX - 2 * kCaptionX;
+// A result label ends where a field's text does, so that the decimals line up.
+constexpr int kResultWidth = ui::kAmountWidth - 4;
+// Lines 1 to 3, two of them with a second caption line, then line 4.
+constexpr int kBlockHeight = kFirstLineY + 3 * (ui::kFieldHeight + kLineGap) + 2 * ui::kLabelHeight + ui::kFieldHeight + kPadding;
+
+// The page (789 x 542 inside the page control): the taxpayer's block above the
+// spouse's, the next button below them at the bottom right.
+constexpr std::array<QRect, 2> kBlocks{QRect(8, 8, kBlockWidth, kBlockHeight),
+                                       QRect(8, 8 + kBlockHeight + 12, kBlockWidth, kBlockHeight)};
+
+// Lines 1 to 3, each a field per person with its caption, the caption's
+// second line and the text the field starts with.
 struct IncomeRow {
     IncomeLine line;
-    Field taxpayer;
-    Field spouse;
-    Handler taxpayerExit;
-    Handler spouseExit;
-    const char *name; // object name without the person's letter
+    std::array<PageMember<QLineEdit>, 2> field; // taxpayer, spouse
+    std::array<Handler, 2> exit;
     const char *caption;
     const char *note; // second caption line, or empty
-    const char *taxpayerText;
-    const char *spouseText;
+    std::array<const char *, 2> initial;
 };
 
-using P = IncomePage;
-
-constexpr std::array kRows{
-    IncomeRow{IncomeLine::salary, &P::ch1m, &P::ch1f, &P::ch1mExit, &P::ch1fExit, "ch1",
-              "1. เงินเดือน ค่าจ้าง บำนาญ ภาษีที่นายจ้างออกให้ ฯลฯ", "", "1000000", "800000"},
-    IncomeRow{IncomeLine::providentFund, &P::ch2m, &P::ch2f, &P::ch2mExit, &P::ch2fExit, "ch2",
-              "2. เงินสะสมที่จ่ายเข้ากองทุนสำรองเลี้ยงชีพ ",
-              "(เฉพาะส่วนที่เกิน 10,000 บาท แต่ไม่เกิน 290,000 บาท) หรือ กองทุน กบข.", "0", "0"},
-    IncomeRow{IncomeLine::severancePay, &P::ch3m, &P::ch3f, &P::ch3mExit, &P::ch3fexit, "ch3",
-              "3. เงินที่นายจ้างจ่ายให้ครั้งเดียวเพราะเหตุออกจากงาน",
-              "(เฉพาะที่เลือกนำมารวมคำนวณภาษีกับเงินได้ตาม 1 )", "0", "0"},
+constexpr IncomeRow kRows[]{
+    {IncomeLine::salary, {{{&P::ch1m, "ch1m"}, {&P::ch1f, "ch1f"}}}, {&P::ch1mExit, &P::ch1fExit},
+     "1. เงินเดือน ค่าจ้าง บำนาญ ภาษีที่นายจ้างออกให้ ฯลฯ", "", {"1000000", "800000"}},
+    {IncomeLine::providentFund, {{{&P::ch2m, "ch2m"}, {&P::ch2f, "ch2f"}}}, {&P::ch2mExit, &P::ch2fExit},
+     "2. เงินสะสมที่จ่ายเข้ากองทุนสำรองเลี้ยงชีพ ",
+     "(เฉพาะส่วนที่เกิน 10,000 บาท แต่ไม่เกิน 290,000 บาท) หรือ กองทุน กบข.", {"0", "0"}},
+    {IncomeLine::severancePay, {{{&P::ch3m, "ch3m"}, {&P::ch3f, "ch3f"}}}, {&P::ch3mExit, &P::ch3fexit},
+     "3. เงินที่นายจ้างจ่ายให้ครั้งเดียวเพราะเหตุออกจากงาน",
+     "(เฉพาะที่เลือกนำมารวมคำนวณภาษีกับเงินได้ตาม 1 )", {"0", "0"}},
 };
+
+// What differs between the two blocks.
+struct Block {
+    PageMember<ui::BevelPanel> panel;
+    PageMember<QLabel> heading;
+    const char *headingText;
+    PageMember<QLabel> total; // line 4
+};
+
+constexpr std::array<Block, 2> kPersons{{
+    {{&P::Panel1, "Panel1"}, {&P::Label1, "Label1"}, "เงินได้พึงประเมิน : ผู้มีเงินได้", {&P::total1m, "total1m"}},
+    {{&P::Panel17, "Panel17"}, {&P::Label25, "Label25"}, "เงินได้พึงประเมิน : คู่สมรส", {&P::total1f, "total1f"}},
+}};
 
 const QString kEnterAnAmount = QStringLiteral("กรุณาใส่ตัวเลขจำนวนเงิน  !!!");
 const QString kFiguresOnly = QStringLiteral("กรุณาใส่เฉพาะตัวเลข  !!!");
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+std::size_t indexOf(Person who)
+{
+    return who == Person::taxpayer ? 0 : 1;
+}
 
 } // namespace
 
@@ -58,18 +97,11 @@ IncomePage::IncomePage(const ui::PageContext &context)
     : m_context(context)
 {
     setObjectName("TabSheet1");
-    Panel1 = buildPerson(Person::taxpayer);
-    Panel17 = buildPerson(Person::spouse);
+    buildPerson(Person::taxpayer);
+    buildPerson(Person::spouse);
+    Okbut1 = ui::placeNextButton(this, "Okbut1");
 
-    Okbut1 = ui::nextButton(this, "Okbut1");
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->setSpacing(8);
-    layout->addWidget(Panel1);
-    layout->addWidget(Panel17);
-    ui::addBottomButton(layout, Okbut1);
-
+    ui::chainTabOrder({ch1m, ch2m, ch3m, ch1f, ch2f, ch3f, Okbut1});
     context.onClick(Okbut1, [this] { Okbut1Click(); });
     context.onExit(Okbut1, [this](QWidget *receiving) { Okbut1Exit(receiving); });
     context.setDefaultButton(this, Okbut1);
@@ -77,50 +109,39 @@ IncomePage::IncomePage(const ui::PageContext &context)
 
 ui::BevelPanel *IncomePage::buildPerson(Person who)
 {
-    const bool taxpayer = who == Person::taxpayer;
-    ui::BevelPanel *panel = ui::blockPanel(this, taxpayer ? "Panel1" : "Panel17");
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(12, 6, 12, 8);
-    layout->setSpacing(4);
+    const std::size_t person = indexOf(who);
+    const Block &block = kPersons[person];
+    ui::BevelPanel *panel = block.panel.in(*this) = ui::placePanel(this, block.panel.name, kBlocks[person]);
+    block.heading.in(*this) = ui::placeCaption(panel, text(block.headingText),
+                                               QRect(kCaptionX, kPadding, kCaptionWidth, ui::kLabelHeight), block.heading.name, true);
 
-    QLabel *heading = ui::caption(panel, taxpayer ? QStringLiteral("เงินได้พึงประเมิน : ผู้มีเงินได้")
-                                                  : QStringLiteral("เงินได้พึงประเมิน : คู่สมรส"), true);
-    heading->setObjectName(taxpayer ? "Label1" : "Label25");
-    (taxpayer ? Label1 : Label25) = heading;
-    layout->addWidget(heading);
-
-    auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(3);
-    grid->setColumnStretch(0, 1);
-    layout->addLayout(grid);
-    const QString letter = taxpayer ? QStringLiteral("m") : QStringLiteral("f");
-    int row = 0;
-    for (const IncomeRow &r : kRows) {
-        QLineEdit *field = ui::amountField(panel, QLatin1StringView(r.name) + letter,
-                                           QString::fromUtf8(taxpayer ? r.taxpayerText : r.spouseText));
-        this->*(taxpayer ? r.taxpayer : r.spouse) = field;
-        grid->addWidget(ui::caption(panel, QString::fromUtf8(r.caption)), row, 0);
-        grid->addWidget(field, row, 1);
-        grid->addWidget(ui::bahtLabel(panel), row, 2);
-        ++row;
-        if (*r.note)
-            grid->addWidget(ui::caption(panel, QStringLiteral("    ") + QString::fromUtf8(r.note)), row++, 0);
-        const Handler handler = taxpayer ? r.taxpayerExit : r.spouseExit;
-        m_context.onExit(field, [this, handler](QWidget *) { (this->*handler)(); });
+    const int labelInset = (ui::kFieldHeight - ui::kLabelHeight) / 2;
+    int y = kFirstLineY;
+    for (const IncomeRow &row : kRows) {
+        ui::placeCaption(panel, text(row.caption), QRect(kCaptionX, y, kCaptionWidth, ui::kFieldHeight));
+        QLineEdit *field = row.field[person].in(*this) = ui::placeField(
+            panel, row.field[person].name, QRect(kAmountX, y, ui::kAmountWidth, ui::kFieldHeight), text(row.initial[person]));
+        ui::placeBaht(panel, kAmountX + ui::kAmountWidth, y + labelInset);
+        y += ui::kFieldHeight;
+        if (*row.note) {
+            ui::placeCaption(panel, text(row.note), QRect(kNoteX, y, kCaptionWidth - (kNoteX - kCaptionX), ui::kLabelHeight));
+            y += ui::kLabelHeight;
+        }
+        y += kLineGap;
+        const Handler exit = row.exit[person];
+        m_context.onExit(field, [this, exit](QWidget *) { (this->*exit)(); });
     }
-    QLabel *total = ui::resultLabel(panel, taxpayer ? QStringLiteral("total1m") : QStringLiteral("total1f"));
-    (taxpayer ? total1m : total1f) = total;
-    grid->addWidget(ui::caption(panel, QStringLiteral("4. รวมเงินได้พึงประเมิน : ")), row, 0);
-    grid->addWidget(total, row, 1);
-    grid->addWidget(ui::bahtLabel(panel), row, 2);
+
+    ui::placeCaption(panel, QStringLiteral("4. รวมเงินได้พึงประเมิน : "), QRect(kCaptionX, y, kCaptionWidth, ui::kFieldHeight));
+    block.total.in(*this) = ui::placeResult(panel, block.total.name,
+                                            QRect(kAmountX, y + labelInset, kResultWidth, ui::kLabelHeight), QString());
+    ui::placeBaht(panel, kAmountX + ui::kAmountWidth, y + labelInset);
     return panel;
 }
 
 QLineEdit *IncomePage::fieldOf(Person who, IncomeLine line) const
 {
-    const IncomeRow &row = kRows[static_cast<std::size_t>(line)];
-    return this->*(who == Person::taxpayer ? row.taxpayer : row.spouse);
+    return this->*kRows[static_cast<std::size_t>(line)].field[indexOf(who)].member;
 }
 
 void IncomePage::salaryExit(Person who)

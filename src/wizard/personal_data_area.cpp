@@ -1,59 +1,111 @@
-// Building and handlers of the personal data area.
+// Building and handlers of the personal data area. Both persons' panels are
+// built from one table of fields, the status panel from a table of buttons.
 #include "personal_data_area.h"
 
 #include "bevel_panel.h"
-#include "fonts.h"
 #include "identity_number.h"
 #include "page_context.h"
-#include "page_rows.h"
+#include "sheet_controls.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include <array>
+#include <vector>
 
 namespace {
 
+using P = PersonalDataArea;
 using Field = QLineEdit *PersonalDataArea::*;
+using Handler = void (PersonalDataArea::*)();
 
-// The fields of one person in focus order, row by row as a paper form reads,
-// each with the width its content needs.
+// Inside a panel: a column of row heads (the panel's title, "ที่อยู่ :",
+// "โทรศัพท์ :") at the left, the rows of fields after it.
+constexpr int kPadding = 8;
+constexpr int kHeadX = 10;
+constexpr int kHeadWidth = 66;
+constexpr int kCaptionGap = 4; // between a caption and its field
+constexpr int kPersonRows = 5;
+constexpr int kPersonRowPitch = 31;
+constexpr int kStatusRows = 4;
+constexpr int kStatusRowPitch = 27;
+
+constexpr int panelHeight(int rows, int pitch)
+{
+    return 2 * kPadding + (rows - 1) * pitch + ui::kFieldHeight;
+}
+
+// The area (793 x 569): under the group box's title the taxpayer's panel, the
+// status panel and the spouse's panel across its width, one under the other,
+// then the next button at the bottom right.
+constexpr int kPanelX = 8;
+constexpr int kPanelWidth = 777;
+constexpr int kPanelGap = 10;
+constexpr QRect kTaxpayerPanel(kPanelX, 30, kPanelWidth, panelHeight(kPersonRows, kPersonRowPitch));
+constexpr QRect kStatusPanel(kPanelX, kTaxpayerPanel.bottom() + 1 + kPanelGap, kPanelWidth,
+                             panelHeight(kStatusRows, kStatusRowPitch));
+constexpr QRect kSpousePanel(kPanelX, kStatusPanel.bottom() + 1 + kPanelGap, kPanelWidth, kTaxpayerPanel.height());
+constexpr QRect kNextButton(kPanelX + kPanelWidth - 120, 532, 120, ui::kButtonHeight);
+
+// Where a field and its caption stand in their row: the caption runs from
+// `captionX` up to the field and ends just before it.
+struct Slot {
+    int captionX;
+    int fieldX;
+};
+
+// The identity and name rows have two columns of fields, the address and
+// telephone rows three, so that the fields line up as on a paper form; the
+// village number squeezes in before the road, which keeps the third column.
+constexpr Slot kIdentityLeft{82, 222};
+constexpr Slot kIdentityRight{436, 600};
+constexpr Slot kAddressLeft{82, 156};
+constexpr Slot kAddressMiddle{318, 386};
+constexpr Slot kAddressRight{548, 628};
+constexpr Slot kVillage{504, 538};
+constexpr Slot kRoad{590, kAddressRight.fieldX};
+
+// A field of one person in focus order.
 struct FieldRow {
     Field taxpayer;
     Field spouse;
-    const char *name; // object name without the person's digit
+    std::array<Handler, 2> exit; // null: any text is taken
+    const char *name;            // object name without the person's digit
     const char *caption;
-    int maxLength;    // 0: no limit
+    ui::Named<PersonalDataArea, QLabel> spouseCaption; // where the status shows and hides it
+    int maxLength;                                     // 0: no limit
     int row;
-    int width;
+    Slot slot;
+    int fieldWidth;
 };
 
-using P = PersonalDataArea;
-
-constexpr std::array kFields{
-    FieldRow{&P::id1, &P::id2, "id", "บัตรประจำตัวประชาชน", 13, 0, 130},
-    FieldRow{&P::idtax1, &P::idtax2, "idtax", "เลขประจำตัวผู้เสียภาษีอากร", 10, 0, 110},
-    FieldRow{&P::name1, &P::name2, "name", "ชื่อ", 0, 1, 230},
-    FieldRow{&P::surname1, &P::surname2, "surname", "ชื่อสกุล", 0, 1, 230},
-    FieldRow{&P::number1, &P::number2, "number", "เลขที่", 0, 2, 70},
-    FieldRow{&P::lane1, &P::lane2, "lane", "ตรอก/ซอย", 0, 2, 150},
-    FieldRow{&P::group1, &P::group2, "group", "หมู่ที่", 0, 2, 50},
-    FieldRow{&P::road1, &P::road2, "road", "ถนน", 0, 2, 170},
-    FieldRow{&P::ad1, &P::ad2, "ad", "ตำบล/แขวง", 0, 3, 140},
-    FieldRow{&P::area1, &P::area2, "area", "อำเภอ/เขต", 0, 3, 140},
-    FieldRow{&P::province1, &P::province2, "province", "จังหวัด", 0, 3, 140},
-    FieldRow{&P::homephone1, &P::homephone2, "homephone", "ที่บ้าน", 0, 4, 120},
-    FieldRow{&P::workphone1, &P::workphone2, "workphone", "ที่ทำงาน", 0, 4, 120},
-    FieldRow{&P::zipcode1, &P::zipcode2, "zipcode", "รหัสไปรษณีย์", 0, 4, 70},
+constexpr FieldRow kFields[]{
+    {&P::id1, &P::id2, {&P::id1Exit, &P::id2Exit}, "id", "บัตรประจำตัวประชาชน", {}, 13, 0, kIdentityLeft, 120},
+    {&P::idtax1, &P::idtax2, {&P::idtax1Exit, &P::idtax2Exit}, "idtax", "เลขประจำตัวผู้เสียภาษีอากร",
+     {&P::Label102, "Label102"}, 10, 0, kIdentityRight, 100},
+    {&P::name1, &P::name2, {&P::name1Exit, &P::name2Exit}, "name", "ชื่อ", {}, 0, 1, kIdentityLeft, 200},
+    {&P::surname1, &P::surname2, {&P::surname1Exit, &P::surname2Exit}, "surname", "ชื่อสกุล", {}, 0, 1, kIdentityRight, 167},
+    {&P::number1, &P::number2, {}, "number", "เลขที่", {}, 0, 2, kAddressLeft, 150},
+    {&P::lane1, &P::lane2, {}, "lane", "ตรอก/ซอย", {}, 0, 2, kAddressMiddle, 110},
+    {&P::group1, &P::group2, {}, "group", "หมู่ที่", {}, 0, 2, kVillage, 44},
+    {&P::road1, &P::road2, {}, "road", "ถนน", {}, 0, 2, kRoad, 139},
+    {&P::ad1, &P::ad2, {}, "ad", "ตำบล/แขวง", {}, 0, 3, kAddressLeft, 150},
+    {&P::area1, &P::area2, {}, "area", "อำเภอ/เขต", {}, 0, 3, kAddressMiddle, 150},
+    {&P::province1, &P::province2, {}, "province", "จังหวัด", {}, 0, 3, kAddressRight, 139},
+    {&P::homephone1, &P::homephone2, {}, "homephone", "ที่บ้าน", {}, 0, 4, kAddressLeft, 150},
+    {&P::workphone1, &P::workphone2, {}, "workphone", "ที่ทำงาน", {}, 0, 4, kAddressMiddle, 150},
+    {&P::zipcode1, &P::zipcode2, {}, "zipcode", "รหัสไปรษณีย์", {}, 0, 4, kAddressRight, 70},
 };
 
-// Captions that head a row of the person's panel.
-constexpr std::array<const char *, 5> kRowHeads{"", "", "ที่อยู่ :", "", "โทรศัพท์ :"};
+// Heads of the rows after the first, which holds the panel's title.
+struct RowHead {
+    int row;
+    const char *caption;
+};
+
+constexpr RowHead kRowHeads[]{{2, "ที่อยู่ :"}, {4, "โทรศัพท์ :"}};
 
 // Sample texts that the user types over.
 constexpr std::array<std::array<const char *, 2>, 2> kSampleNames{{
@@ -63,37 +115,36 @@ constexpr std::array<std::array<const char *, 2>, 2> kSampleNames{{
 
 const QString kFillEverything = QStringLiteral("กรุณากรอกข้อมูลให้ครบ !!!");
 
+// The status buttons down the first column, then down the second.
 struct StatusButton {
     QRadioButton *PersonalDataArea::*button;
-    void (PersonalDataArea::*click)();
+    Handler click;
     const char *name;
     const char *caption;
     tax::MaritalStatus status;
 };
 
-constexpr std::array kStatusButtons{
-    StatusButton{&P::single, &P::singleClick, "single", "โสด", tax::MaritalStatus::single},
-    StatusButton{&P::widow, &P::widowClick, "widow", "หม้าย", tax::MaritalStatus::widow},
-    StatusButton{&P::married1, &P::married1Click, "married1", "คู่สมรสไม่มีเงินได้", tax::MaritalStatus::married1},
-    StatusButton{&P::married2, &P::married2Click, "married2", "คู่สมรสมีเงินได้แต่ สมรส หย่า หรือตายระหว่างปีภาษี", tax::MaritalStatus::married2},
-    StatusButton{&P::married3, &P::married3Click, "married3", "คู่สมรสมีเงินได้รวมคำนวณภาษี", tax::MaritalStatus::married3},
-    StatusButton{&P::married4, &P::married4Click, "married4", "คู่สมรสมีเงินได้แยกคำนวณภาษี ยื่นแบบฉบับเดียวกัน", tax::MaritalStatus::married4},
-    StatusButton{&P::married5, &P::married5Click, "married5", "คู่สมรสมีเงินได้แยกคำนวณภาษี แยกยื่นแบบ", tax::MaritalStatus::married5},
+constexpr StatusButton kStatusButtons[]{
+    {&P::single, &P::singleClick, "single", "โสด", tax::MaritalStatus::single},
+    {&P::widow, &P::widowClick, "widow", "หม้าย", tax::MaritalStatus::widow},
+    {&P::married1, &P::married1Click, "married1", "คู่สมรสไม่มีเงินได้", tax::MaritalStatus::married1},
+    {&P::married2, &P::married2Click, "married2", "คู่สมรสมีเงินได้แต่ สมรส หย่า หรือตายระหว่างปีภาษี", tax::MaritalStatus::married2},
+    {&P::married3, &P::married3Click, "married3", "คู่สมรสมีเงินได้รวมคำนวณภาษี", tax::MaritalStatus::married3},
+    {&P::married4, &P::married4Click, "married4", "คู่สมรสมีเงินได้แยกคำนวณภาษี ยื่นแบบฉบับเดียวกัน", tax::MaritalStatus::married4},
+    {&P::married5, &P::married5Click, "married5", "คู่สมรสมีเงินได้แยกคำนวณภาษี แยกยื่นแบบ", tax::MaritalStatus::married5},
 };
 
-ui::BevelPanel *titledPanel(QWidget *parent, const char *name, const QString &title, QVBoxLayout *&rows)
+constexpr std::array<int, 2> kStatusColumnX{82, 430};
+constexpr int kStatusWidth = 330;
+
+QString text(const char *utf8)
 {
-    ui::BevelPanel *panel = ui::blockPanel(parent, name);
-    auto *outer = new QVBoxLayout(panel);
-    outer->setContentsMargins(10, 4, 10, 8);
-    outer->setSpacing(4);
-    auto *heading = new QLabel(title, panel);
-    heading->setFont(ui::dialogFont(11, true));
-    outer->addWidget(heading);
-    rows = new QVBoxLayout;
-    rows->setSpacing(4);
-    outer->addLayout(rows);
-    return panel;
+    return QString::fromUtf8(utf8);
+}
+
+int personRowY(int row)
+{
+    return kPadding + row * kPersonRowPitch;
 }
 
 } // namespace
@@ -106,98 +157,78 @@ PersonalDataArea::PersonalDataArea(const ui::PageContext &context)
 
     Panel70 = buildPerson(1, QStringLiteral("ผู้มีเงินได้"));
     buildStatus();
+    // Hidden by the status "โสด" below; its place stays empty meanwhile.
     Panel74 = buildPerson(2, QStringLiteral("คู่สมรส"));
-    // The spouse's panel keeps its place while hidden, so nothing below moves.
-    QSizePolicy keepPlace = Panel74->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    Panel74->setSizePolicy(keepPlace);
     single->setChecked(true);
 
-    ok1 = ui::nextButton(this, "ok1");
+    ok1 = ui::placeNextButton(this, "ok1", kNextButton);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 6, 8, 8);
-    layout->setSpacing(6);
-    layout->addWidget(Panel70);
-    layout->addWidget(Panel72);
-    layout->addWidget(Panel74);
-    ui::addBottomButton(layout, ok1);
+    std::vector<QWidget *> order;
+    for (const FieldRow &f : kFields)
+        order.push_back(this->*f.taxpayer);
+    for (const StatusButton &s : kStatusButtons)
+        order.push_back(this->*s.button);
+    for (const FieldRow &f : kFields)
+        order.push_back(this->*f.spouse);
+    order.push_back(ok1);
+    ui::chainTabOrder(order);
 
     context.onClick(ok1, [this] { ok1Click(); });
     context.setDefaultButton(this, ok1);
-    context.onExit(id1, [this](QWidget *) { id1Exit(); });
-    context.onExit(id2, [this](QWidget *) { id2Exit(); });
-    context.onExit(idtax1, [this](QWidget *) { idtax1Exit(); });
-    context.onExit(idtax2, [this](QWidget *) { idtax2Exit(); });
-    context.onExit(name1, [this](QWidget *) { name1Exit(); });
-    context.onExit(surname1, [this](QWidget *) { surname1Exit(); });
-    context.onExit(name2, [this](QWidget *) { name2Exit(); });
-    context.onExit(surname2, [this](QWidget *) { surname2Exit(); });
+    for (const FieldRow &f : kFields) {
+        for (std::size_t person = 0; person < 2; ++person) {
+            const Handler exit = f.exit[person];
+            if (exit)
+                context.onExit(this->*(person == 0 ? f.taxpayer : f.spouse), [this, exit](QWidget *) { (this->*exit)(); });
+        }
+    }
 }
 
 ui::BevelPanel *PersonalDataArea::buildPerson(int person, const QString &title)
 {
     const bool taxpayer = person == 1;
-    QVBoxLayout *rows = nullptr;
-    ui::BevelPanel *panel = titledPanel(this, taxpayer ? "Panel70" : "Panel74", title, rows);
-    const QString digit = QString::number(person);
+    ui::BevelPanel *panel = ui::placePanel(this, taxpayer ? "Panel70" : "Panel74", taxpayer ? kTaxpayerPanel : kSpousePanel);
+    const QByteArray digit = QByteArray::number(person);
 
-    // The row heads share one column, so that the fields after them line up.
-    constexpr int kHeadWidth = 70;
-    std::array<QHBoxLayout *, kRowHeads.size()> lines{};
-    for (std::size_t row = 0; row < kRowHeads.size(); ++row) {
-        lines[row] = new QHBoxLayout;
-        lines[row]->setSpacing(6);
-        auto *head = new QLabel(QString::fromUtf8(kRowHeads[row]), panel);
-        head->setFixedWidth(kHeadWidth);
-        lines[row]->addWidget(head);
-        rows->addLayout(lines[row]);
-    }
+    ui::placeCaption(panel, title, QRect(kHeadX, personRowY(0), kHeadWidth, ui::kFieldHeight), "", true);
+    for (const RowHead &head : kRowHeads)
+        ui::placeCaption(panel, text(head.caption), QRect(kHeadX, personRowY(head.row), kHeadWidth, ui::kFieldHeight));
+
     for (const FieldRow &f : kFields) {
-        auto *field = new QLineEdit(panel);
-        field->setObjectName(QLatin1StringView(f.name) + digit);
-        field->setFixedWidth(f.width);
+        const int y = personRowY(f.row);
+        QLineEdit *field = ui::placeField(panel, (f.name + digit).constData(),
+                                          QRect(f.slot.fieldX, y, f.fieldWidth, ui::kFieldHeight), QString(), Qt::AlignLeft);
         if (f.maxLength > 0)
             field->setMaxLength(f.maxLength);
         this->*(taxpayer ? f.taxpayer : f.spouse) = field;
-        auto *caption = new QLabel(QString::fromUtf8(f.caption), panel);
+        const QRect captionRect(f.slot.captionX, y, f.slot.fieldX - kCaptionGap - f.slot.captionX, ui::kFieldHeight);
+        QLabel *caption = ui::placeCaption(panel, text(f.caption), captionRect,
+                                           taxpayer || !f.spouseCaption.name ? "" : f.spouseCaption.name);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setBuddy(field);
-        QHBoxLayout *line = lines[std::size_t(f.row)];
-        if (line->count() > 1)
-            line->addSpacing(14);
-        line->addWidget(caption);
-        line->addWidget(field);
-        if (!taxpayer && f.spouse == &P::idtax2) {
-            caption->setObjectName("Label102");
-            Label102 = caption;
-        }
+        if (!taxpayer && f.spouseCaption.member)
+            f.spouseCaption.in(*this) = caption;
     }
-    for (QHBoxLayout *line : lines)
-        line->addStretch(1);
 
     QLineEdit *name = taxpayer ? name1 : name2;
     QLineEdit *surname = taxpayer ? surname1 : surname2;
-    name->setText(QString::fromUtf8(kSampleNames[std::size_t(person - 1)][0]));
-    surname->setText(QString::fromUtf8(kSampleNames[std::size_t(person - 1)][1]));
+    name->setText(text(kSampleNames[std::size_t(person - 1)][0]));
+    surname->setText(text(kSampleNames[std::size_t(person - 1)][1]));
     name->setToolTip(QStringLiteral("(ให้ระบุให้ชัดเจนว่าเป็น นาย นาง นางสาว หรือยศ)"));
     return panel;
 }
 
 void PersonalDataArea::buildStatus()
 {
-    QVBoxLayout *rows = nullptr;
-    Panel72 = titledPanel(this, "Panel72", QStringLiteral("สถานะ"), rows);
-    auto *grid = new QGridLayout;
-    grid->setVerticalSpacing(2);
-    rows->addLayout(grid);
-    constexpr int kRowsPerColumn = 4;
+    Panel72 = ui::placePanel(this, "Panel72", kStatusPanel);
+    ui::placeCaption(Panel72, QStringLiteral("สถานะ"), QRect(kHeadX, kPadding, kHeadWidth, ui::kFieldHeight), "", true);
     int index = 0;
     for (const StatusButton &s : kStatusButtons) {
-        auto *button = new QRadioButton(QString::fromUtf8(s.caption), Panel72);
-        button->setObjectName(QLatin1StringView(s.name));
+        const QRect where(kStatusColumnX[std::size_t(index / kStatusRows)],
+                          kPadding + index % kStatusRows * kStatusRowPitch, kStatusWidth, ui::kFieldHeight);
+        QRadioButton *button = ui::placeRadioButton(Panel72, s.name, text(s.caption), where);
         this->*s.button = button;
-        grid->addWidget(button, index % kRowsPerColumn, index / kRowsPerColumn);
-        const auto click = s.click;
+        const Handler click = s.click;
         connect(button, &QRadioButton::toggled, this, [this, click](bool checked) {
             if (checked)
                 (this->*click)();

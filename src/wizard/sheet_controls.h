@@ -34,7 +34,7 @@ inline constexpr int kBahtGap = 4;
 inline constexpr int kButtonHeight = 27;
 // A page's next button "หน้าต่อไป", at the bottom right of the page (789 x 542
 // inside the page control).
-inline constexpr QRect kNextButtonRect(661, 510, 120, kButtonHeight);
+inline constexpr QRect kNextButtonRect(661, 508, 120, kButtonHeight);
 
 // A member of Owner together with the object name its control carries, so
 // that one row of a table both creates a control and keeps it in its member.

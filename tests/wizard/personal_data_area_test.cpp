@@ -1,14 +1,18 @@
 // The personal data area: the status buttons, the identity and name checks,
-// the foreign-user item and what its next button hides on the later pages.
+// the foreign-user item and what its next button hides on the later pages;
+// and how the entry areas (this one, the income and expenses pages) lie on
+// the sheet and in the Tab order.
 #include "bevel_panel.h"
 #include "fonts.h"
 #include "formsolve.h"
 #include "message_catcher.h"
+#include "money_text.h"
 #include "personal_data_area.h"
 #include "screenshot.h"
 #include "status_visibility.h"
 #include "wizard_walk.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +48,72 @@ bool shown(TFormsolve &w, const char *name)
 {
     QWidget *control = drive::control(&w, name);
     return control && !control->isHidden();
+}
+
+QString describe(const QWidget *control)
+{
+    if (!control->objectName().isEmpty())
+        return control->objectName();
+    const auto *label = qobject_cast<const QLabel *>(control);
+    return QString::fromLatin1(control->metaObject()->className()) + (label ? " \"" + label->text() + "\"" : QString());
+}
+
+// Whether the control's text is drawn whole: captions and button texts, the
+// widest amount in an empty right-aligned label (a result not computed yet),
+// and as many digits as a field with a length limit takes.
+bool textFits(const QWidget *control)
+{
+    const QFontMetrics metrics = control->fontMetrics();
+    if (const auto *label = qobject_cast<const QLabel *>(control)) {
+        const bool amount = label->text().isEmpty() && (label->alignment() & Qt::AlignRight);
+        const QString shown = amount ? ui::moneyText(-tax::baht(999'999'999)) : label->text();
+        return metrics.horizontalAdvance(shown) <= label->contentsRect().width()
+            && metrics.height() <= label->contentsRect().height();
+    }
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->sizeHint().width() <= button->width() && metrics.height() <= button->height();
+    if (const auto *field = qobject_cast<const QLineEdit *>(control)) {
+        constexpr int kNoLimit = 32767; // QLineEdit's own maximum
+        constexpr int kFrameAndMargins = 8;
+        return field->maxLength() == kNoLimit
+            || metrics.horizontalAdvance(QString(field->maxLength(), QLatin1Char('0'))) + kFrameAndMargins <= field->width();
+    }
+    return true;
+}
+
+// Every control inside its parent's contents (below a group box's title,
+// within a panel's bevels), no two controls of one parent on top of each
+// other, no text cut; hidden controls count, as they keep their place.
+QStringList layoutFaults(const QWidget *parent)
+{
+    QStringList faults;
+    const QList<QWidget *> children = parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (qsizetype i = 0; i < children.size(); ++i) {
+        const QWidget *child = children[i];
+        if (!parent->contentsRect().contains(child->geometry()))
+            faults << describe(child) + " outside " + describe(parent);
+        for (qsizetype j = i + 1; j < children.size(); ++j) {
+            if (child->geometry().intersects(children[j]->geometry()))
+                faults << describe(child) + " overlaps " + describe(children[j]);
+        }
+        if (!textFits(child))
+            faults << describe(child) + " is cut";
+        faults << layoutFaults(child);
+    }
+    return faults;
+}
+
+// The controls of `area` that Tab reaches, in order, starting from `first`.
+QStringList tabChain(QWidget *first, const QWidget *area)
+{
+    QStringList names;
+    QWidget *control = first;
+    do {
+        if ((control->focusPolicy() & Qt::TabFocus) && area->isAncestorOf(control))
+            names << control->objectName();
+        control = control->nextInFocusChain();
+    } while (control != first);
+    return names;
 }
 
 } // namespace
@@ -287,6 +357,59 @@ private slots:
                      qPrintable(name + " should stay"));
         }
         QCOMPARE(messages.texts, QStringList());
+    }
+
+    void areasLieOnTheSheetWithoutOverlaps_data()
+    {
+        QTest::addColumn<QString>("area");
+        QTest::newRow("personal data") << "first";
+        QTest::newRow("income") << "TabSheet1";
+        QTest::newRow("expenses") << "TabSheet2";
+    }
+
+    void areasLieOnTheSheetWithoutOverlaps()
+    {
+        QFETCH(QString, area);
+        auto w = shownWizard();
+        QVERIFY(w);
+        QWidget *shownArea = drive::control(w.get(), qPrintable(area));
+        QVERIFY(shownArea);
+        // A page gets the size the page control gives it once it is shown.
+        if (w->solve->indexOf(shownArea) >= 0)
+            w->openPage(shownArea);
+        const QStringList faults = layoutFaults(shownArea);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
+    void tabFollowsTheForm_data()
+    {
+        const auto personFields = [](const char *digit) {
+            QStringList names;
+            for (const char *field : {"id", "idtax", "name", "surname", "number", "lane", "group", "road", "ad",
+                                      "area", "province", "homephone", "workphone", "zipcode"})
+                names << QString::fromLatin1(field) + digit;
+            return names;
+        };
+        const QStringList status{"single", "widow", "married1", "married2", "married3", "married4", "married5"};
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("personal data: taxpayer, status, spouse")
+            << "first" << (personFields("1") + status + personFields("2") + QStringList{"ok1"});
+        QTest::newRow("income: taxpayer's lines, then the spouse's")
+            << "TabSheet1" << QStringList{"ch1m", "ch2m", "ch3m", "ch1f", "ch2f", "ch3f", "Okbut1"};
+        QTest::newRow("expenses") << "TabSheet2" << QStringList{"p1", "p2", "Okbut2"};
+    }
+
+    void tabFollowsTheForm()
+    {
+        QFETCH(QString, area);
+        QFETCH(QStringList, order);
+        auto w = shownWizard();
+        QVERIFY(w);
+        QWidget *first = drive::control(w.get(), qPrintable(order.first()));
+        const QWidget *shownArea = drive::control(w.get(), qPrintable(area));
+        QVERIFY(first && shownArea);
+        QCOMPARE(tabChain(first, shownArea), order);
     }
 
     void everyNameOfTheTableIsAControlOfTheWizard()
