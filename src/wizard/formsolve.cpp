@@ -10,10 +10,12 @@
 #include "page_control.h"
 #include "personal_data_area.h"
 #include "question_panel.h"
+#include "refund_page.h"
 #include "run_ledger.h"
 #include "severance_panel.h"
 #include "sheet_controls.h"
 #include "status_visibility.h"
+#include "tax_computation_page.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -23,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 
 #include <array>
 
@@ -123,10 +126,8 @@ void TFormsolve::buildAreas()
     TabSheet2 = new ExpensesPage(*m_context);
     TabSheet3 = new AllowancesPage(*m_context);
     TabSheet4 = new AttachmentPage(*m_context);
-    TabSheet5 = new QWidget;
-    TabSheet5->setObjectName(kPages[4].name);
-    TabSheet6 = new QWidget;
-    TabSheet6->setObjectName(kPages[5].name);
+    TabSheet5 = new TaxComputationPage(*m_context);
+    TabSheet6 = new RefundPage(*m_context);
     for (QWidget *page : std::initializer_list<QWidget *>{TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5, TabSheet6})
         solve->addTab(page, QString());
 
@@ -157,10 +158,20 @@ void TFormsolve::wirePages()
     connect(TabSheet4, &AttachmentPage::severancePanelRequested, this, &TFormsolve::openSeverancePanel);
     TabSheet4->setSeveranceUsed([this] { return compute1->expenseYearsEntered(); });
     connect(compute1, &SeverancePanel::closed, TabSheet4, &AttachmentPage::takeSeveranceExpense);
-    connect(TabSheet4, &AttachmentPage::nextRequested, this, [this] {
-        openPage(TabSheet5);
-        if (auto *edit1 = TabSheet5->findChild<QWidget *>(QStringLiteral("Edit1")))
-            edit1->setFocus(Qt::OtherFocusReason);
+    connect(TabSheet4, &AttachmentPage::nextRequested, TabSheet5, &TaxComputationPage::enter);
+
+    connect(TabSheet5, &TaxComputationPage::nextRequested, this, [this] {
+        TabSheet6->enter({TabSheet5->total27m->text(), TabSheet5->total27f->text(),
+                          TabSheet5->choice4m->isChecked(), TabSheet5->choice4f->isChecked()});
+    });
+    connect(TabSheet6, &RefundPage::closeButtonLeft, this, [this] {
+        if (solve->currentWidget() == TabSheet5)
+            TabSheet5->ch16m->setFocus(Qt::OtherFocusReason);
+    });
+    // The return is done: the ledger is cleared and the window goes away.
+    connect(TabSheet6, &RefundPage::closeRequested, this, [this] {
+        tax::ClearLedger(ledger());
+        close();
     });
 }
 

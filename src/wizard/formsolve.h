@@ -9,7 +9,9 @@
 #include "marital_status.h"
 #include "page_context.h"
 #include "page_control.h"
+#include "refund_page.h"
 #include "return_ledger.h"
+#include "tax_computation_page.h"
 
 #include <QWidget>
 
@@ -48,8 +50,8 @@ public:
     ExpensesPage *TabSheet2 = nullptr;
     AllowancesPage *TabSheet3 = nullptr;
     AttachmentPage *TabSheet4 = nullptr;
-    QWidget *TabSheet5 = nullptr;
-    QWidget *TabSheet6 = nullptr;
+    TaxComputationPage *TabSheet5 = nullptr;
+    RefundPage *TabSheet6 = nullptr;
     SeverancePanel *compute1 = nullptr;
 
     void FormCreate();

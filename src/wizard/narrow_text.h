@@ -1,0 +1,18 @@
+// Captions that must fit the room a fixed layout leaves them: the font is
+// narrowed just enough for the whole text to show.
+#pragma once
+
+class QAbstractButton;
+class QLabel;
+
+namespace ui {
+
+// Narrows the label's font until its text fits the label's width; a text that
+// fits already keeps the font as it is.
+void narrowToFit(QLabel *label);
+
+// The same for a button: the text fits beside a radio button's or check box's
+// indicator, or within a push button's margins, with `padding` pixels to spare.
+void narrowToFit(QAbstractButton *button, int padding = 0);
+
+} // namespace ui

@@ -1,0 +1,376 @@
+// Building and handlers of the tax computation page. Both columns have the
+// same eleven rows, built from one table; the handlers read the fields, run
+// the rules of the computation and show their results.
+#include "tax_computation_page.h"
+
+#include "bevel_panel.h"
+#include "money_text.h"
+#include "narrow_text.h"
+#include "page_context.h"
+#include "sheet_controls.h"
+#include "tax_computation.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+using P = TaxComputationPage;
+template <typename Control>
+using PageMember = ui::Named<TaxComputationPage, Control>;
+using Bevel = ui::BevelPanel::Bevel;
+
+// The page panel within the page (about 789 x 542 inside the page control),
+// and within it the heading, the column headings, the columns and the next
+// button.
+constexpr QRect kPage(6, 0, 777, 545);
+constexpr QRect kHeading(16, 8, 121, 25);
+constexpr std::array<QRect, 2> kColumnHeadings{QRect(23, 43, 105, 20), QRect(23, 275, 105, 20)};
+constexpr std::array<QRect, 2> kColumns{QRect(152, 3, 617, 273), QRect(152, 272, 617, 273)};
+constexpr QRect kNextButton(24, 505, 113, 25);
+
+// The rows of a column, and what stands in a row: the caption from the left,
+// the value label right-aligned, the entry fields and radio buttons at fixed
+// places, "บาท" at the right.
+constexpr int kRowX = 8;
+constexpr int kRowTop = 3;
+constexpr int kRowStep = 24;
+constexpr QSize kRowSize(602, 25);
+constexpr int kCaptionX = 8;
+constexpr int kTextTop = 1;
+constexpr int kTextHeight = 23;
+constexpr int kValueRight = 562;
+constexpr int kGap = 4;
+constexpr QRect kCount(365, 1, 25, 22);
+constexpr QRect kAmount(521, 1, 49, 22);
+constexpr int kChoiceTop = 4;
+constexpr int kChoiceHeight = 17;
+constexpr int kPayX = 294;
+constexpr int kChoiceWidth = 89;
+constexpr int kBahtX = 575;
+
+// One line of both columns; every pair holds the taxpayer's member, then the
+// spouse's. Captions and "บาท" without a member are named after their line.
+struct LineRow {
+    const char *caption;
+    const char *spouseCaption = nullptr; // where the spouse's differs
+    std::array<PageMember<QLabel>, 2> captionLabel{};
+    std::array<PageMember<QLabel>, 2> value{};
+    std::array<PageMember<QLineEdit>, 2> count{};  // number of certificates
+    std::array<PageMember<QLineEdit>, 2> amount{};
+    std::array<PageMember<QRadioButton>, 2> pay{}, overpaid{};
+    std::array<int, 2> overpaidX{};
+    int overpaidWidth = kChoiceWidth;
+    std::array<PageMember<QLabel>, 2> baht{};
+};
+
+constexpr LineRow kLines[]{
+    {.caption = "18. ภาษีที่คำนวณจากเงินได้สุทธิ",
+     .value = {{{&P::total19m, "total19m"}, {&P::total19f, "total19f"}}}},
+    {.caption = "19. ภาษีส่วนที่ต้องชำระเพิ่มเติม ตาม 6 ในใบแนบ",
+     .value = {{{&P::total20m, "total20m"}, {&P::total20f, "total20f"}}}},
+    {.caption = "20. ภาษีส่วนที่ชำระไว้เกิน ตาม 7 ในใบแนบ",
+     .value = {{{&P::total21m, "total21m"}, {&P::total21f, "total21f"}}}},
+    {.caption = "21. ภาษีเงินได้หัก ณ ที่จ่าย สำหรับเงินตาม 1 และ 2 (ตามหนังสือรับรองฯ ที่แนบ          ฉบับ)",
+     .spouseCaption = "21. ภาษีเงินได้หัก ณ ที่จ่าย สำหรับเงินตาม 1 และ 2 (ตามหนังสือรับรองฯ ที่แนบ         ฉบับ)",
+     .count = {{{&P::Edit1, "Edit1"}, {&P::Edit2, "Edit2"}}},
+     .amount = {{{&P::ch16m, "ch16m"}, {&P::ch16f, "ch16f"}}}},
+    {.caption = "22. ภาษีที่ชำระไว้แล้ว ตามแบบ VARO.91 (กรณียื่นเพิ่มเติม)",
+     .amount = {{{&P::ch17m, "ch17m"}, {&P::ch17f, "ch17f"}}}},
+    {.caption = "23. รวมภาษีเงินได้ที่ต้องชำระเพิ่มเติม",
+     .value = {{{&P::total22m, "total22m"}, {&P::total22f, "total22f"}}}},
+    {.caption = "24. รวมภาษีเงินได้ที่ต้องชำระไว้เกิน",
+     .value = {{{&P::total23m, "total23m"}, {&P::total23f, "total23f"}}}},
+    {.caption = "25. นำภาษีส่วนที่เกินของอีกฝ่ายหนึ่งมาหักกลบลบกัน",
+     .captionLabel = {{{&P::Label69, "Label69"}, {}}},
+     .value = {{{&P::total24m, "total24m"}, {&P::total24f, "total24f"}}},
+     .baht = {{{&P::Label228, "Label228"}, {}}}},
+    {.caption = "26. คงเหลือภาษีส่วนที่",
+     .captionLabel = {{{&P::Label70, "Label70"}, {}}},
+     .value = {{{&P::total25m, "total25m"}, {&P::total25f, "total25f"}}},
+     .pay = {{{&P::choice1m, "choice1m"}, {&P::choice1f, "choice1f"}}},
+     .overpaid = {{{&P::choice2m, "choice2m"}, {&P::choice2f, "choice2f"}}},
+     .overpaidX = {382, 393},
+     .baht = {{{&P::Label230, "Label230"}, {}}}},
+    {.caption = "27. เงินเพิ่ม (ถ้ามี)",
+     .value = {{{&P::total26m, "total26m"}, {&P::total26f, "total26f"}}}},
+    {.caption = "28. รวมภาษีส่วนที่ ",
+     .value = {{{&P::total27m, "total27m"}, {&P::total27f, "total27f"}}},
+     .pay = {{{&P::choice3m, "choice3m"}, {&P::choice3f, "choice3f"}}},
+     .overpaid = {{{&P::choice4m, "choice4m"}, {&P::choice4f, "choice4f"}}},
+     .overpaidX = {385, 393},
+     .overpaidWidth = 97},
+};
+
+constexpr std::array<const char *, 2> kColumnTitles{"ผู้มีเงินได้", "คู่สมรส"};
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+std::size_t indexOf(tax::Person who)
+{
+    return who == tax::Person::taxpayer ? 0 : 1;
+}
+
+// A caption on a row from `x`, as wide as its text.
+QLabel *placeRowCaption(QWidget *row, const QString &caption, const char *name, int x = kCaptionX)
+{
+    QLabel *label = ui::placeCaption(row, caption, QRect(x, kTextTop, 0, kTextHeight), name);
+    label->resize(label->sizeHint().width(), kTextHeight);
+    return label;
+}
+
+// Line 21: the number of certificates stands in the run of blanks of the
+// caption, so the caption is split around it; the part before the field is
+// narrowed where the Thai text would otherwise run into the field. Returns
+// that part.
+QLabel *placeSplitCaption(QWidget *row, const QString &caption, const char *name)
+{
+    const qsizetype blankStart = caption.indexOf(QStringLiteral("  "));
+    qsizetype blankEnd = blankStart;
+    while (blankEnd < caption.size() && caption[blankEnd] == QLatin1Char(' '))
+        ++blankEnd;
+    QLabel *before = ui::placeCaption(row, caption.left(blankStart),
+                                      QRect(kCaptionX, kTextTop, kCount.left() - kGap - kCaptionX, kTextHeight), name);
+    ui::narrowToFit(before);
+    placeRowCaption(row, caption.mid(blankEnd), (QByteArray(name) + "End").constData(),
+                    kCount.x() + kCount.width() + kGap);
+    return before;
+}
+
+QRadioButton *placeChoice(QWidget *row, const char *name, const char *caption, int x, int width)
+{
+    QRadioButton *button = ui::placeRadioButton(row, name, text(caption), QRect(x, kChoiceTop, width, kChoiceHeight));
+    ui::narrowToFit(button);
+    return button;
+}
+
+} // namespace
+
+TaxComputationPage::TaxComputationPage(const ui::PageContext &context)
+    : m_context(context)
+{
+    setObjectName("TabSheet5");
+
+    Panel44 = ui::placePanel(this, "Panel44", kPage, Bevel::raised, Bevel::none);
+    Panel45 = ui::placePanel(Panel44, "Panel45", kHeading, Bevel::raised, Bevel::none);
+    ui::placeCaption(Panel45, text("การคำนวณภาษี"), Panel45->rect().adjusted(2, 1, -2, -1), "", true)
+        ->setAlignment(Qt::AlignCenter);
+
+    const std::array<ui::BevelPanel **, 2> headings{&Panel47, &Panel49};
+    const std::array<ui::BevelPanel **, 2> columns{&Panel46, &Panel48};
+    const std::array<const char *, 2> headingNames{"Panel47", "Panel49"};
+    const std::array<const char *, 2> columnNames{"Panel46", "Panel48"};
+    for (std::size_t person = 0; person < 2; ++person) {
+        *headings[person] = ui::placePanel(Panel44, headingNames[person], kColumnHeadings[person], Bevel::raised, Bevel::none);
+        (*headings[person])->setCaption(text(kColumnTitles[person]));
+        *columns[person] = ui::placePanel(Panel44, columnNames[person], kColumns[person], Bevel::raised, Bevel::none);
+        buildColumn(person, *columns[person]);
+    }
+
+    lastbit = ui::placeNextButton(Panel44, "lastbit", kNextButton);
+
+    ui::chainTabOrder({Edit1, ch16m, ch17m, choice1m, choice2m, choice3m, choice4m, Edit2, ch16f, ch17f, choice1f,
+                       choice2f, choice3f, choice4f, lastbit});
+    bindHandlers();
+    m_context.setDefaultButton(this, lastbit);
+}
+
+void TaxComputationPage::buildColumn(std::size_t person, ui::BevelPanel *column)
+{
+    const char *suffix = person == 0 ? "m" : "f";
+    int top = kRowTop;
+    for (const LineRow &line : kLines) {
+        auto *row = ui::placePanel(column, "", QRect(QPoint(kRowX, top), kRowSize), Bevel::lowered, Bevel::none);
+        top += kRowStep;
+        const QString caption = text(person == 1 && line.spouseCaption ? line.spouseCaption : line.caption);
+        const QByteArray lineName = caption.left(2).toLatin1() + suffix;
+        const PageMember<QLabel> &captionLabel = line.captionLabel[person];
+        const QByteArray captionName = captionLabel.member ? QByteArray(captionLabel.name) : "caption" + lineName;
+
+        QLabel *shownCaption = nullptr;
+        if (line.count[person].member) {
+            shownCaption = placeSplitCaption(row, caption, captionName.constData());
+            line.count[person].in(*this) = ui::placeField(row, line.count[person].name, kCount, QString(), Qt::AlignCenter);
+        } else {
+            shownCaption = placeRowCaption(row, caption, captionName.constData());
+        }
+        if (captionLabel.member)
+            captionLabel.in(*this) = shownCaption;
+        // Where the caption, or a control after it, ends: the value label
+        // takes the room from there to its right edge.
+        int taken = shownCaption->x() + shownCaption->width();
+        if (line.pay[person].member) {
+            line.pay[person].in(*this) = placeChoice(row, line.pay[person].name, "ชำระเพิ่มเติม", kPayX, kChoiceWidth);
+            QRadioButton *overpaid = placeChoice(row, line.overpaid[person].name, "ชำระไว้เกิน",
+                                                 line.overpaidX[person], line.overpaidWidth);
+            line.overpaid[person].in(*this) = overpaid;
+            auto *group = new QButtonGroup(row);
+            group->addButton(line.pay[person].in(*this));
+            group->addButton(overpaid);
+            taken = overpaid->x() + overpaid->width();
+        }
+        if (line.amount[person].member)
+            line.amount[person].in(*this) = ui::placeField(row, line.amount[person].name, kAmount, QStringLiteral("0"));
+        if (line.value[person].member) {
+            const int left = taken + kGap;
+            line.value[person].in(*this) = ui::placeResult(row, line.value[person].name,
+                                                           QRect(left, kTextTop, kValueRight - left, kTextHeight),
+                                                           QStringLiteral("0.00"));
+        }
+        const PageMember<QLabel> &baht = line.baht[person];
+        QLabel *shownBaht = ui::placeCaption(row, text("บาท"),
+                                             QRect(kBahtX, kTextTop, kRowSize.width() - 1 - kBahtX, kTextHeight),
+                                             (baht.member ? QByteArray(baht.name) : "baht" + lineName).constData());
+        if (baht.member)
+            baht.in(*this) = shownBaht;
+    }
+}
+
+void TaxComputationPage::bindHandlers()
+{
+    m_context.onExit(ch17m, [this](QWidget *) { ch16mExit(); });
+    m_context.onExit(ch17f, [this](QWidget *) { ch16fExit(); });
+    m_context.onClick(lastbit, [this] { lastbitClick(); });
+    // Qt makes a radio button that takes the focus a Tab stop again; once the
+    // computation has set them, they stay out of the Tab order.
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { keepChoicesOutOfTabOrder(now); });
+}
+
+std::array<QRadioButton *, 4> TaxComputationPage::choices(tax::Person who) const
+{
+    if (who == tax::Person::taxpayer)
+        return {choice1m, choice2m, choice3m, choice4m};
+    return {choice1f, choice2f, choice3f, choice4f};
+}
+
+void TaxComputationPage::clearChoices()
+{
+    // A checked button of an exclusive group can only be cleared with the
+    // group's exclusivity switched off.
+    for (tax::Person who : {tax::Person::taxpayer, tax::Person::spouse}) {
+        for (QRadioButton *button : choices(who)) {
+            QButtonGroup *group = button->group();
+            group->setExclusive(false);
+            button->setChecked(false);
+            group->setExclusive(true);
+        }
+    }
+}
+
+void TaxComputationPage::showChoices(tax::Person who, const tax::Choices &chosen)
+{
+    const std::array<QRadioButton *, 4> buttons = choices(who);
+    const std::array<bool, 4> checked{chosen.pay26, chosen.overpaid26, chosen.pay28, chosen.overpaid28};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (checked[i])
+            buttons[i]->setChecked(true);
+    }
+}
+
+void TaxComputationPage::takeChoicesOutOfTabOrder(tax::Person who)
+{
+    m_choicesComputed[indexOf(who)] = true;
+    for (QRadioButton *button : choices(who))
+        button->setFocusPolicy(Qt::ClickFocus);
+}
+
+void TaxComputationPage::keepChoicesOutOfTabOrder(QWidget *focused)
+{
+    for (tax::Person who : {tax::Person::taxpayer, tax::Person::spouse}) {
+        const std::array<QRadioButton *, 4> buttons = choices(who);
+        if (m_choicesComputed[indexOf(who)] && std::find(buttons.begin(), buttons.end(), focused) != buttons.end())
+            takeChoicesOutOfTabOrder(who);
+    }
+}
+
+void TaxComputationPage::enter()
+{
+    m_context.openPage(this);
+    Edit1->setFocus(Qt::OtherFocusReason);
+    const tax::TaxComputationOpening lines = tax::openTaxComputation(m_context.ledger(), m_context.maritalStatus());
+    total19m->setText(ui::moneyText(lines.taxpayer.line18));
+    total20m->setText(ui::moneyText(lines.taxpayer.line19));
+    total21m->setText(ui::moneyText(lines.taxpayer.line20));
+    total19f->setText(ui::moneyText(lines.spouse.line18));
+    total20f->setText(ui::moneyText(lines.spouse.line19));
+    total21f->setText(ui::moneyText(lines.spouse.line20));
+}
+
+void TaxComputationPage::ch16mExit()
+{
+    tax::ReturnLedger &ledger = m_context.ledger();
+    const tax::MaritalStatus status = m_context.maritalStatus();
+
+    // Lines 23 to 28 of both persons start again; the spouse's come back when
+    // the spouse's line 22 is left.
+    tax::clearBalances(ledger);
+    for (QLabel *label : {total25m, total25f, total27m, total27f, total22f})
+        label->setText(QStringLiteral("0"));
+    for (QLabel *label : {total24m, total24f})
+        label->setText(QStringLiteral("0.00"));
+    clearChoices();
+
+    const tax::Currency withheld = ui::amountOf(ch16m->text());
+    const tax::Currency paid = ui::amountOf(ch17m->text());
+    const tax::BalanceLines lines = tax::enterCredits(ledger, tax::Person::taxpayer, status, withheld, paid);
+    if (status != tax::MaritalStatus::married4) {
+        // Without a spouse computed apart, line 28 is the taxpayer's own balance.
+        const tax::Currency line28 = tax::taxpayerLine28(ledger, lines);
+        if (lines.balance != tax::Balance::settled) {
+            (lines.balance == tax::Balance::toPay ? choice3m : choice4m)->setChecked(true);
+            total27m->setText(ui::moneyText(line28));
+        }
+    }
+    total22m->setText(ui::moneyText(lines.line23));
+    total23m->setText(ui::moneyText(lines.line24));
+    if (status == tax::MaritalStatus::married4 && ui::canTakeFocus(Edit2))
+        Edit2->setFocus(Qt::OtherFocusReason);
+    takeChoicesOutOfTabOrder(tax::Person::taxpayer);
+}
+
+void TaxComputationPage::ch16fExit()
+{
+    tax::ReturnLedger &ledger = m_context.ledger();
+    const tax::Currency withheld = ui::amountOf(ch16f->text());
+    const tax::Currency paid = ui::amountOf(ch17f->text());
+
+    // Only the row of the set-off that applies sets radio buttons and line 25.
+    clearChoices();
+    for (QLabel *label : {total24m, total24f})
+        label->setText(QStringLiteral("0.00"));
+
+    const tax::BalanceLines lines =
+        tax::enterCredits(ledger, tax::Person::spouse, m_context.maritalStatus(), withheld, paid);
+    total22f->setText(ui::moneyText(lines.line23));
+    total23f->setText(ui::moneyText(lines.line24));
+
+    const tax::SetOff setOff = tax::settleSpouses(ledger);
+    if (setOff.line25) {
+        total24m->setText(ui::moneyText(*setOff.line25));
+        total24f->setText(ui::moneyText(*setOff.line25));
+    }
+    showChoices(tax::Person::taxpayer, setOff.taxpayer);
+    showChoices(tax::Person::spouse, setOff.spouse);
+    const auto &taxpayer = ledger.taxpayer.totals;
+    const auto &spouse = ledger.spouse.totals;
+    total25m->setText(ui::moneyText(taxpayer[tax::total::line26]));
+    total25f->setText(ui::moneyText(spouse[tax::total::line26]));
+    total27m->setText(ui::moneyText(taxpayer[tax::total::line28]));
+    total27f->setText(ui::moneyText(spouse[tax::total::line28]));
+    takeChoicesOutOfTabOrder(tax::Person::spouse);
+}
+
+void TaxComputationPage::lastbitClick()
+{
+    emit nextRequested();
+}
