@@ -111,13 +111,33 @@ bool PageControl::eventFilter(QObject *watched, QEvent *event)
     return QTabWidget::eventFilter(watched, event);
 }
 
+int PageControl::turnTarget(int step) const
+{
+    // Round the tabs, as Ctrl+Tab goes round them, to the next one shown.
+    const int pages = count();
+    for (int i = 1; i < pages; ++i) {
+        const int index = ((currentIndex() + step * i) % pages + pages) % pages;
+        if (isTabVisible(index) && isTabEnabled(index))
+            return index;
+    }
+    return -1;
+}
+
 void PageControl::keyPressEvent(QKeyEvent *event)
 {
-    if (turnsPageFromInside(*event) && !leaveForTurn()) {
-        event->accept();
+    if (!turnsPageFromInside(*event)) {
+        QTabWidget::keyPressEvent(event);
         return;
     }
-    QTabWidget::keyPressEvent(event);
+    // Ctrl+Tab and Ctrl+PgDn turn forward, Ctrl+Shift+Tab and Ctrl+PgUp back.
+    // With no other page shown there is nothing to turn to, and the field
+    // keeps the focus.
+    event->accept();
+    const bool forward = event->key() == Qt::Key_PageDown
+        || (event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+    const int target = turnTarget(forward ? 1 : -1);
+    if (target >= 0 && leaveForTurn())
+        setCurrentIndex(target);
 }
 
 void PageControl::currentPageChanged()

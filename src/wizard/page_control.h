@@ -40,6 +40,7 @@ protected:
 
 private:
     bool leaveForTurn();
+    int turnTarget(int step) const;
     void currentPageChanged();
 
     ExitHandlers &m_exits;

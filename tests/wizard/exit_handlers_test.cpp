@@ -210,6 +210,45 @@ private slots:
         QCOMPARE(t.clicks, 1);
     }
 
+    void aRefusedControlThatCannotBeReachedIsLetGo()
+    {
+        TestWindow t;
+        MessageCatcher messages;
+        // The field is gone from view by the time its handler refuses it, as
+        // when its page is turned away: the focus is not sent into hiding.
+        t.body = [&t] {
+            t.field->hide();
+            t.exits.refuse(t.field);
+        };
+        QVERIFY(drive::showAndActivate(&t.window));
+        t.field->setFocus();
+        QTest::keyClick(t.field, Qt::Key_Tab);
+        QCOMPARE(t.runs, 1);
+        QCOMPARE(drive::focus(), t.next);
+        QTest::qWait(50);
+        QCOMPARE(t.runs, 1);
+    }
+
+    void aRefusedControlIsBroughtBackWhereItCanBe()
+    {
+        TestWindow t;
+        bool revealed = false;
+        t.exits.setRevealer([&](QWidget *control) {
+            revealed = true;
+            control->show();
+            return true;
+        });
+        t.body = [&t] {
+            t.field->hide();
+            t.exits.refuse(t.field);
+        };
+        QVERIFY(drive::showAndActivate(&t.window));
+        t.field->setFocus();
+        QTest::keyClick(t.field, Qt::Key_Tab);
+        QVERIFY(revealed);
+        QCOMPARE(drive::focus(), t.field);
+    }
+
     void focusFromAnotherWindowRunsNothing()
     {
         TestWindow t;

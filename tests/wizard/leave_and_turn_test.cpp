@@ -141,6 +141,34 @@ private slots:
         QCOMPARE(messages.texts.size(), 1);
     }
 
+    // The next buttons keep Tab inside their page; turning the page from one
+    // of them must still turn it, however the user turns it.
+    void aButtonThatKeepsTabOnItsPageLetsEveryTurnThrough_data()
+    {
+        QTest::addColumn<Leave>("turn");
+        QTest::newRow("click on a tab") << Leave([](TFormsolve &w) {
+            QTabBar *bar = w.solve->tabBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+        });
+        QTest::newRow("wheel over the tabs") << Leave([](TFormsolve &w) { wheelOverTabs(w, -120); });
+        QTest::newRow("Ctrl+Tab") << Leave([](TFormsolve &) { key(Qt::Key_Tab, Qt::ControlModifier); });
+        QTest::newRow("Ctrl+PgDn") << Leave([](TFormsolve &) { key(Qt::Key_PageDown, Qt::ControlModifier); });
+    }
+
+    void aButtonThatKeepsTabOnItsPageLetsEveryTurnThrough()
+    {
+        QFETCH(Leave, turn);
+        MessageCatcher messages;
+        auto w = refusedOnIncomePage();
+        QVERIFY(w);
+        w->TabSheet1->ch2m->setText(QStringLiteral("0"));
+        w->TabSheet1->Okbut1->setFocus();
+        turn(*w);
+        QCOMPARE(w->solve->currentWidget(), static_cast<QWidget *>(w->TabSheet2));
+        QCOMPARE(drive::focusName(), QString("p1"));
+        QCOMPARE(messages.texts, QStringList());
+    }
+
     void enterThatOpensTheNextPageRunsTheFieldsHandlerOnce()
     {
         AttachmentWizard a;
