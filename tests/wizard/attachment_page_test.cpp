@@ -52,6 +52,16 @@ private slots:
         QVERIFY(a.messages.texts.isEmpty());
     }
 
+    void tabFromTheNextButtonGoesRoundToTheFirstEmployer()
+    {
+        AttachmentWizard a;
+        QVERIFY(a.open());
+        a.page.BitBtn6->setFocus();
+        drive::tab();
+        QCOMPARE(drive::focusName(), QString("nameboss1"));
+        QCOMPARE(a.w->solve->currentWidget(), static_cast<QWidget *>(a.w->TabSheet4));
+    }
+
     void answerYesAfterNoUncoversTheFields()
     {
         AttachmentWizard a;
