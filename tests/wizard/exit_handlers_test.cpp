@@ -140,6 +140,20 @@ private slots:
         QCOMPARE(messages.texts, QStringList{"Invalid floating point operation"});
     }
 
+    void anythingElseThrownIsReportedAndStopsTheHandler()
+    {
+        MessageCatcher messages;
+        QWidget parent;
+        bool reachedTheEnd = false;
+        QVERIFY(!ui::runGuarded(&parent, [&] {
+            throw 42;
+            reachedTheEnd = true;
+        }));
+        QVERIFY(!reachedTheEnd);
+        QCOMPARE(messages.kinds, QStringList{"errorReport"});
+        QCOMPARE(messages.texts.size(), 1);
+    }
+
     void enterRunsTheHandlerBeforePressingTheDefaultButton_data()
     {
         QTest::addColumn<int>("outcome"); // 0 accept, 1 refuse, 2 conversion error
