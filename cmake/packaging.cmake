@@ -1,1 +1,58 @@
 # Installation of the program with its desktop entry and icon, and the Debian package.
+include(GNUInstallDirs)
+
+# The icon sizes the hicolor theme looks in, drawn at build time from the
+# program's own artwork so that the icon always matches the main window.
+set(VARO_ICON_SIZES 16 22 24 32 48 64 128 256)
+set(icon_folder ${CMAKE_BINARY_DIR}/icons)
+set(icon_files)
+foreach(size IN LISTS VARO_ICON_SIZES)
+  list(APPEND icon_files ${icon_folder}/${size}x${size}/apps/varo91.png)
+endforeach()
+add_custom_command(OUTPUT ${icon_files}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+          $<TARGET_FILE:varo91_icons> ${icon_folder} ${VARO_ICON_SIZES}
+  DEPENDS varo91_icons
+  COMMENT "Drawing the program's icon"
+  VERBATIM)
+add_custom_target(varo91_icon_files ALL DEPENDS ${icon_files})
+
+install(TARGETS varo91 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/varo91.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(size IN LISTS VARO_ICON_SIZES)
+  install(FILES ${icon_folder}/${size}x${size}/apps/varo91.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+
+set(VARO_PACKAGE_MAINTAINER "VARO 91 maintainers <varo91@example.org>"
+  CACHE STRING "The Debian package's maintainer")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME varo91)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT ${VARO_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Thai personal income tax calculator (form VARO 91)")
+set(CPACK_PACKAGE_DESCRIPTION
+  "A desktop calculation service for the Thai personal income tax return of salaried people (form VARO 91, ภ.ง.ด. 91), for the taxpayer and the spouse. Every field is checked as it is left and the lines of the return are computed as they are filled in, exact to the satang.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+# dpkg-shlibdeps finds the libraries the program links (Qt, the C++ runtime).
+# Print support is named as well because printing the return needs it, and the
+# forms' Thai fonts come from the TLWG collection.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6printsupport6, fonts-thai-tlwg")
+include(CPack)
+
+# Packaging a sanitizer build makes no sense: its program needs the sanitizer
+# runtimes and is not what anyone installs.
+if(NOT VARO_SANITIZE)
+  add_test(NAME package_test
+    COMMAND bash ${PROJECT_SOURCE_DIR}/tests/packaging/package_test.sh
+            ${CMAKE_BINARY_DIR} "${VARO_ICON_SIZES}")
+  set_tests_properties(package_test PROPERTIES TIMEOUT 300)
+endif()

@@ -5,6 +5,7 @@
 #include "allowances_page.h"
 #include "attachment_page.h"
 #include "expenses_page.h"
+#include "formbil.h"
 #include "income_page.h"
 #include "messages.h"
 #include "page_control.h"
@@ -168,10 +169,21 @@ void TFormsolve::wirePages()
         if (solve->currentWidget() == TabSheet5)
             TabSheet5->ch16m->setFocus(Qt::OtherFocusReason);
     });
+    connect(TabSheet6, &RefundPage::printRequested, this, &TFormsolve::openPrintedReturn);
     // The return is done: the ledger is cleared and the window goes away.
     connect(TabSheet6, &RefundPage::closeRequested, this, [this] {
         tax::ClearLedger(ledger());
         close();
+    });
+}
+
+// A fresh printed return of what the wizard shows now, with its preview. An
+// entered amount that is not a number is reported and no window is made.
+void TFormsolve::openPrintedReturn()
+{
+    ui::runGuarded(this, [this] {
+        Formbil = new TFormbil(*this, ui::showMessage, this);
+        Formbil->showWithPreview();
     });
 }
 

@@ -13,6 +13,7 @@
 #include "return_ledger.h"
 #include "tax_computation_page.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -27,6 +28,7 @@ class ExpensesPage;
 class IncomePage;
 class PersonalDataArea;
 class SeverancePanel;
+class TFormbil;
 
 class TFormsolve : public QWidget {
     Q_OBJECT
@@ -53,6 +55,8 @@ public:
     TaxComputationPage *TabSheet5 = nullptr;
     RefundPage *TabSheet6 = nullptr;
     SeverancePanel *compute1 = nullptr;
+    // The printed return made last, while it is open.
+    QPointer<TFormbil> Formbil;
 
     void FormCreate();
     void solveChange();
@@ -80,6 +84,7 @@ private:
     void wirePages();
     void leavePersonalData();
     void openSeverancePanel();
+    void openPrintedReturn();
     bool revealControl(QWidget *control);
 
     QLabel *m_usageCount = nullptr;

@@ -1,0 +1,64 @@
+// Page items: their text, their size and their font.
+#include "page_item.h"
+
+#include <QFontMetricsF>
+
+#include <cmath>
+
+namespace report {
+
+namespace {
+
+// The page was laid out for EucrosiaUPC, whose letters are small for their
+// height; its Thai substitute fills the same rows at three quarters of it.
+constexpr double kSubstituteScale = 0.75;
+
+// Room kept free at each side of a growing text.
+constexpr int kGrowthMargin = 2;
+
+} // namespace
+
+QFont pageFont(int designHeight, bool bold)
+{
+    QFont font(QStringLiteral("EucrosiaUPC"));
+    font.setPixelSize(static_cast<int>(std::lround(designHeight * kSubstituteScale)));
+    font.setBold(bold);
+    return font;
+}
+
+double textWidth(const QFont &font, const QString &text)
+{
+    return QFontMetricsF(font).horizontalAdvance(text);
+}
+
+PageItem::PageItem(const PageItemSpec &spec, QObject *owner)
+    : QObject(owner),
+      m_spec(spec),
+      m_text(spec.isText() ? QString::fromUtf8(spec.text) : QString()),
+      m_width(spec.width)
+{
+    setObjectName(QString::fromLatin1(spec.name));
+    setText(m_text);
+}
+
+void PageItem::setText(const QString &text)
+{
+    m_text = text;
+    m_width = m_spec.width;
+    if (m_spec.growsWithText) {
+        const int needed = static_cast<int>(std::ceil(textWidth(font(), text))) + 2 * kGrowthMargin;
+        m_width = std::max(m_width, needed);
+    }
+}
+
+QRect PageItem::rect() const
+{
+    return QRect(m_spec.left, m_spec.top, m_width, m_spec.height);
+}
+
+QFont PageItem::font() const
+{
+    return pageFont(m_spec.fontHeight, m_spec.bold);
+}
+
+} // namespace report

@@ -1,0 +1,85 @@
+// Printing, PDF writing and pictures of the printed page.
+#include "page_output.h"
+
+#include "printed_page.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+namespace report {
+
+namespace {
+
+QPageLayout wholeSheet()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Millimeter);
+}
+
+} // namespace
+
+QString documentName()
+{
+    return QStringLiteral("แบบแสดงรายการภาษีเงินได้บุคคลธรรมดา ภ.ง.ด. 91");
+}
+
+void preparePrinter(QPrinter &printer)
+{
+    printer.setFullPage(true);
+    printer.setPageLayout(wholeSheet());
+    printer.setCopyCount(1);
+    printer.setDuplex(QPrinter::DuplexNone);
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setDocName(documentName());
+}
+
+void renderPage(QPagedPaintDevice &device, const PrintedPage &page)
+{
+    QPainter painter(&device);
+    if (!painter.isActive())
+        return;
+    // Printers and PDF writers count in dots of their own resolution; the page
+    // is laid out at 96 dots per inch from the sheet's top-left corner.
+    const QRect sheet = device.pageLayout().fullRectPixels(device.logicalDpiX());
+    painter.scale(sheet.width() / double(kPageSize.width()), sheet.height() / double(kPageSize.height()));
+    page.paint(painter);
+}
+
+bool writePdf(QIODevice &out, const PrintedPage &page)
+{
+    if (!out.isOpen() && !out.open(QIODevice::WriteOnly))
+        return false;
+    if (!out.isWritable())
+        return false;
+    QPdfWriter writer(&out);
+    writer.setPageLayout(wholeSheet());
+    writer.setTitle(documentName());
+    writer.setCreator(QStringLiteral("varo91"));
+    renderPage(writer, page);
+    return true;
+}
+
+bool writePdf(const QString &fileName, const PrintedPage &page)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    writePdf(file, page);
+    file.close();
+    return file.error() == QFileDevice::NoError;
+}
+
+QImage pageImage(const PrintedPage &page, double scale)
+{
+    QImage image(kPageSize * scale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    page.paint(painter);
+    return image;
+}
+
+} // namespace report

@@ -1,0 +1,69 @@
+// The preview window and its PDF command.
+#include "return_preview.h"
+
+#include "page_output.h"
+#include "printed_page.h"
+
+#include <QAction>
+#include <QDir>
+#include <QPrinter>
+#include <QFileDialog>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QToolBar>
+
+namespace report {
+
+namespace {
+
+QString askForPdfFile(QWidget *parent, const QString &suggested)
+{
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("บันทึกเป็น PDF"), suggested,
+                                        QStringLiteral("PDF (*.pdf)"));
+}
+
+QString defaultFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+} // namespace
+
+ReturnPreview::ReturnPreview(const PrintedPage &page, const QString &suggestedFileName, MessageBox showMessage,
+                             QWidget *parent)
+    : QPrintPreviewDialog(parent),
+      chooseFile(askForPdfFile),
+      m_page(page),
+      m_suggestedFileName(suggestedFileName),
+      m_showMessage(std::move(showMessage))
+{
+    setObjectName("preview");
+    setWindowTitle(documentName());
+    preparePrinter(*printer());
+    connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
+        renderPage(*target, m_page);
+    });
+
+    savePdf = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("บันทึกเป็น PDF"), this);
+    savePdf->setObjectName("savePdf");
+    savePdf->setShortcut(QKeySequence::Save);
+    connect(savePdf, &QAction::triggered, this, &ReturnPreview::savePdfClick);
+    if (auto *toolBar = findChild<QToolBar *>()) {
+        toolBar->addSeparator();
+        toolBar->addAction(savePdf);
+    }
+}
+
+void ReturnPreview::savePdfClick()
+{
+    QString fileName = chooseFile(this, QDir(defaultFolder()).filePath(m_suggestedFileName));
+    if (fileName.isEmpty())
+        return;
+    if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        fileName += QStringLiteral(".pdf");
+    if (!writePdf(fileName, m_page) && m_showMessage)
+        m_showMessage(this, QStringLiteral("บันทึกแฟ้ม %1 ไม่ได้ !!!").arg(QDir::toNativeSeparators(fileName)));
+}
+
+} // namespace report
