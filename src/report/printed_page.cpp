@@ -10,7 +10,8 @@ namespace report {
 
 namespace {
 
-// Room kept free between a text and the sides of its box.
+// Room kept free between a text and the sides of its box; Thai marks stacked
+// above a letter need the pixel above.
 constexpr double kTextMargin = 1.0;
 
 void paintFrame(QPainter &painter, const PageItem &item)
@@ -27,9 +28,9 @@ void paintRule(QPainter &painter, const PageItem &item)
     const QRectF box(item.rect());
     painter.setPen(QPen(Qt::black, item.spec().pen, Qt::SolidLine, Qt::FlatCap));
     if (item.spec().kind == ItemKind::horizontalRule)
-        painter.drawLine(QPointF(box.left(), box.top() + 2), QPointF(box.right() + 1, box.top() + 2));
+        painter.drawLine(QPointF(box.left(), box.top() + 2), QPointF(box.right(), box.top() + 2));
     else
-        painter.drawLine(QPointF(box.left() + 2, box.top()), QPointF(box.left() + 2, box.bottom() + 1));
+        painter.drawLine(QPointF(box.left() + 2, box.top()), QPointF(box.left() + 2, box.bottom()));
 }
 
 } // namespace
@@ -63,8 +64,8 @@ void paintText(QPainter &painter, const PageItem &item)
     painter.save();
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const double left = right ? box.right() + 1 - kTextMargin - width * narrowing : box.left() + kTextMargin;
-    painter.translate(left, box.top());
+    const double left = right ? box.right() - kTextMargin - width * narrowing : box.left() + kTextMargin;
+    painter.translate(left, box.top() + kTextMargin);
     painter.scale(narrowing, 1.0);
     painter.drawText(QRectF(0, 0, width + 1, box.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
     painter.restore();

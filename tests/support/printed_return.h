@@ -39,9 +39,9 @@ struct Wizard {
         drive::tab();  // to "ไม่"
         drive::enter(); // the attachment opens under its cover
         drive::enter(); // on to the tax computation page
-        typeCredits("m", c.taxpayerWithheld, c.taxpayerPaid);
+        walk::typeCredits("m", c.taxpayerWithheld, c.taxpayerPaid);
         if (r.status == tax::MaritalStatus::married4)
-            typeCredits("f", c.spouseWithheld, c.spousePaid);
+            walk::typeCredits("f", c.spouseWithheld, c.spousePaid);
         drive::enter();
         return w->solve->currentWidget() == w->TabSheet6;
     }
@@ -51,13 +51,6 @@ struct Wizard {
     {
         QTest::mouseClick(w->TabSheet6->Button1, Qt::LeftButton);
         return w->Formbil;
-    }
-
-    static void typeCredits(const char *person, const QString &withheld, const QString &paid)
-    {
-        walk::typeAndTab(QStringLiteral("Edit") + (*person == 'm' ? "1" : "2"), QStringLiteral("1"));
-        walk::typeAndTab(QStringLiteral("ch16") + person, withheld);
-        walk::typeAndTab(QStringLiteral("ch17") + person, paid);
     }
 };
 

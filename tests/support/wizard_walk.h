@@ -208,4 +208,28 @@ inline void toQuestion(TFormsolve &w, const Return &r)
         allowances(w, r);
 }
 
+// A return with figures on every line: a salary and a donation for the
+// taxpayer, children, insurance and a one-time payment for the spouse.
+inline Return sampleReturn(tax::MaritalStatus status)
+{
+    Return r;
+    r.status = status;
+    r.taxpayerIncome = {"1000000", "50000", "0"};
+    r.taxpayerAllowances = {"1", "1", "15000", "5000", "10000", "9000", "50000"};
+    r.spouseIncome = {"800000", "0", "20000"};
+    r.spouseAllowances = {"0", "2", "8000", "12000", "0", "9000", "10000"};
+    if (status == tax::MaritalStatus::married4)
+        r.taxpayerAllowances.donation = "100000";
+    return r;
+}
+
+// A person's credits on the tax computation page, typed from the certificate
+// count on ("m" for the taxpayer, "f" for the spouse).
+inline void typeCredits(const char *person, const QString &withheld, const QString &paid)
+{
+    typeAndTab(QStringLiteral("Edit") + (*person == 'm' ? "1" : "2"), QStringLiteral("1"));
+    typeAndTab(QStringLiteral("ch16") + person, withheld);
+    typeAndTab(QStringLiteral("ch17") + person, paid);
+}
+
 } // namespace walk

@@ -34,26 +34,6 @@ struct Refund {
     QString focus;
 };
 
-walk::Return sampleReturn(tax::MaritalStatus status)
-{
-    walk::Return r;
-    r.status = status;
-    r.taxpayerIncome = {"1000000", "50000", "0"};
-    r.taxpayerAllowances = {"1", "1", "15000", "5000", "10000", "9000", "50000"};
-    r.spouseIncome = {"800000", "0", "20000"};
-    r.spouseAllowances = {"0", "2", "8000", "12000", "0", "9000", "10000"};
-    if (status == tax::MaritalStatus::married4)
-        r.taxpayerAllowances.donation = "100000";
-    return r;
-}
-
-void typeCredits(const char *person, const QString &withheld, const QString &paid)
-{
-    walk::typeAndTab(QStringLiteral("Edit") + (*person == 'm' ? "1" : "2"), QStringLiteral("1"));
-    walk::typeAndTab(QStringLiteral("ch16") + person, withheld);
-    walk::typeAndTab(QStringLiteral("ch17") + person, paid);
-}
-
 QStringList checkedChoices(const TFormsolve &w)
 {
     QStringList checked;
@@ -129,7 +109,7 @@ private slots:
         TFormsolve w(nullptr, nullptr);
         QVERIFY(drive::showAndActivate(&w));
 
-        walk::toQuestion(w, sampleReturn(status));
+        walk::toQuestion(w, walk::sampleReturn(status));
         QVERIFY(!QTest::currentTestFailed());
         // "ไม่": the attachment opens under its cover, and Enter goes on.
         drive::tab();
@@ -139,9 +119,9 @@ private slots:
         drive::enter();
         QCOMPARE(w.solve->currentWidget(), static_cast<QWidget *>(w.TabSheet5));
 
-        typeCredits("m", credits.taxpayerWithheld, credits.taxpayerPaid);
+        walk::typeCredits("m", credits.taxpayerWithheld, credits.taxpayerPaid);
         if (status == tax::MaritalStatus::married4)
-            typeCredits("f", credits.spouseWithheld, credits.spousePaid);
+            walk::typeCredits("f", credits.spouseWithheld, credits.spousePaid);
         QVERIFY(!QTest::currentTestFailed());
         QCOMPARE(checkedChoices(w), checked);
         drive::enter();
