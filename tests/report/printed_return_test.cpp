@@ -6,6 +6,7 @@
 #include "page_output.h"
 #include "pdf_words.h"
 #include "printed_return.h"
+#include "screenshot.h"
 
 #include <QBuffer>
 #include <QLabel>
@@ -141,6 +142,10 @@ private slots:
             });
             QVERIFY2(found, qPrintable(item->objectName() + ": " + text));
         }
+        saveScreenshot(page->preview(), QStringLiteral("printed-return-preview"));
+        const QString folder = qEnvironmentVariable("VARO_SCREENSHOT_DIR");
+        if (!folder.isEmpty())
+            QVERIFY(report::writePdf(QDir(folder).filePath("printed-return.pdf"), page->page()));
         QVERIFY(closeAll(wizard));
     }
 
