@@ -105,6 +105,14 @@ void TFormbil::contextMenuEvent(QContextMenuEvent *event)
     popprint->popup(event->globalPos());
 }
 
+void TFormbil::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    // The window it was printed from gets the keyboard back.
+    if (parentWidget() && parentWidget()->window()->isVisible())
+        parentWidget()->window()->activateWindow();
+}
+
 void TFormbil::showWithPreview()
 {
     showMaximized();

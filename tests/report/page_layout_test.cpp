@@ -3,7 +3,11 @@
 // included, stays inside its box and off the rules.
 #include "fonts.h"
 #include "page_layout.h"
+#include "page_output.h"
+#include "pdf_words.h"
 #include "printed_page.h"
+
+#include <QBuffer>
 
 #include <QImage>
 #include <QPainter>
@@ -228,6 +232,42 @@ private slots:
             const int rowTop = s.top - (s.top - 150) % 30;
             if (s.top >= 150)
                 QVERIFY2(ink.bottom() < rowTop + 27, s.name);
+        }
+    }
+
+    // The same in the PDF: with every item carrying its longest text, each
+    // word the PDF holds lies across within the item it stands in.
+    void longestTextsStayInTheirBoxesInThePdf()
+    {
+        QObject owner;
+        report::PrintedPage page(owner);
+        for (report::PageItem *item : page.items()) {
+            const PageItemSpec &s = item->spec();
+            if (s.kind != ItemKind::data)
+                continue;
+            item->setText(s.top < 143 ? QStringLiteral("1101700203450")
+                          : s.top == 990 ? QStringLiteral("(  999,999,999.99)")
+                                         : QStringLiteral("999,999,999.99"));
+        }
+        QBuffer pdf;
+        QVERIFY(report::writePdf(pdf, page));
+        QString error;
+        const std::vector<PdfWord> words = pdfWords(pdf.data(), &error);
+        QVERIFY2(!words.empty(), qPrintable(error));
+        for (const report::PageItem *item : page.items()) {
+            if (!item->spec().isText())
+                continue;
+            const QRectF box(item->rect());
+            int inside = 0;
+            for (const PdfWord &word : words) {
+                if (!box.contains(word.box.center()))
+                    continue;
+                ++inside;
+                QVERIFY2(word.box.left() >= box.left() - 0.5 && word.box.right() <= box.right() + 0.5,
+                         qPrintable(QStringLiteral("%1: %2 from %3 to %4").arg(item->objectName(), word.text)
+                                        .arg(word.box.left()).arg(word.box.right())));
+            }
+            QVERIFY2(inside > 0, item->spec().name);
         }
     }
 

@@ -272,6 +272,8 @@ private slots:
 
         QVERIFY(closeAll(wizard));
         QVERIFY(!anyPreviewOpen());
+        // The wizard has the keyboard back, on the button that printed.
+        QTRY_COMPARE(drive::focusName(), QString("Button1"));
 
         // A later print shows the wizard as it is then, in a fresh window.
         drive::control<QLineEdit>(wizard.w, "name1")->setText(QStringLiteral("สมหญิง"));
