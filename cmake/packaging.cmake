@@ -1,6 +1,10 @@
 # Installation of the program with its desktop entry and icon, and the Debian package.
 include(GNUInstallDirs)
 
+# Installing and packaging take what is built and build nothing themselves, so
+# that making the package needs only the program and its icon, not the tests.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 # The icon sizes the hicolor theme looks in, drawn at build time from the
 # program's own artwork so that the icon always matches the main window.
 set(VARO_ICON_SIZES 16 22 24 32 48 64 128 256)
@@ -33,19 +37,21 @@ set(CPACK_PACKAGE_NAME varo91)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${VARO_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Thai personal income tax calculator (form VARO 91)")
-set(CPACK_PACKAGE_DESCRIPTION
-  "A desktop calculation service for the Thai personal income tax return of salaried people (form VARO 91, ภ.ง.ด. 91), for the taxpayer and the spouse. Every field is checked as it is left and the lines of the return are computed as they are filled in, exact to the satang.")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "A desktop calculation service for the Thai personal income tax return of"
+  "salaried people (form VARO 91, ภ.ง.ด. 91), for the taxpayer and the spouse."
+  "Every field is checked as it is left, and the lines of the return are"
+  "computed as they are filled in, exact to the satang.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
-# dpkg-shlibdeps finds the libraries the program links (Qt, the C++ runtime).
-# Print support is named as well because printing the return needs it, and the
-# forms' Thai fonts come from the TLWG collection.
+# dpkg-shlibdeps finds the libraries the program links (Qt widgets, print
+# support, the C++ runtime); the forms' Thai fonts come from the TLWG collection.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6printsupport6, fonts-thai-tlwg")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-thai-tlwg)
 include(CPack)
 
 # Packaging a sanitizer build makes no sense: its program needs the sanitizer
@@ -53,6 +59,6 @@ include(CPack)
 if(NOT VARO_SANITIZE)
   add_test(NAME package_test
     COMMAND bash ${PROJECT_SOURCE_DIR}/tests/packaging/package_test.sh
-            ${CMAKE_BINARY_DIR} "${VARO_ICON_SIZES}")
+            ${CMAKE_BINARY_DIR} ${VARO_ICON_SIZES})
   set_tests_properties(package_test PROPERTIES TIMEOUT 300)
 endif()

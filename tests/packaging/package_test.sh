@@ -3,11 +3,13 @@
 # and checks what a user gets: a program that starts without complaint, a
 # valid desktop entry whose command and icon are in the package, the icon in
 # every size, and dependencies on the runtime packages it needs.
-#   package_test.sh <build folder> "<icon sizes>"
+#   package_test.sh <build folder> <icon size>...
 set -euo pipefail
 
 build=$1
-sizes=$2
+shift
+sizes=("$@")
+[ ${#sizes[@]} -gt 0 ] || { echo "usage: package_test.sh <build folder> <icon size>..."; exit 2; }
 work=$(mktemp -d)
 program_pid=
 cleanup() {
@@ -72,7 +74,7 @@ else
 fi
 
 # The icon: a PNG of the right size in every size of the hicolor theme.
-for size in $sizes; do
+for size in "${sizes[@]}"; do
   icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/varo91.png
   if [ ! -f "$icon" ]; then
     fail "no ${size}x${size} icon"
