@@ -4,8 +4,11 @@
 // one separator character, then the field's text; steps that read two fields
 // take two texts split at the first "|" (the second is "0" when there is none).
 // For example "s0:1000000" leaves the taxpayer's salary field holding 1000000,
-// "c1:2|1" the spouse's two children fields. The variant's bit 0 is the person
-// (0 taxpayer, 1 spouse), its higher bits the item, row, rate or status.
+// "c1:2|1" the spouse's two children fields. The variant digit's bit 0 is the
+// person (0 taxpayer, 1 spouse); the bits above it pick the row (y), the item
+// (i: items 1, 2, 3, 5) or the rate (k, e: 7,000 or 3,500 a year), and for e
+// bit 2 leaves the edit holding what the years step put there. For S the digit
+// is the status, 0 single to 6 married5.
 //
 // Each step runs as the wizard's handler runs it: the text converted, then
 // stored and computed through the ledger's entry functions. Checked: results

@@ -21,13 +21,14 @@ constexpr Wide kItemLimit = 10'000 * kBaht;
 constexpr Wide kAllowance = 30'000 * kBaht; // personal, and spouse
 
 // The amount-text check of the salary and income fields: digits and the
-// point only. Every byte of a character outside ASCII stands for a character
-// that is neither.
+// point only.
 bool passesAmountCheck(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
 }
 
+// The text as the check sees it; every byte of a character outside ASCII
+// stands for a character that is neither a digit nor the point.
 std::u32string codePoints(std::string_view text)
 {
     std::u32string points;
@@ -91,7 +92,7 @@ void enterIncome(Run &run, Person who, tax::IncomeLine line, std::string_view te
     // What a text that fails to convert leaves: the ledger as it was, but for
     // the character check that ran before the conversion.
     run.refusedLeaves = run.before;
-    run.refusedLeaves.badChar = run.ledger().badChar;
+    run.refusedLeaves.badChar = 0;
     const Currency amount = amountOf(run, text);
     auto e = incomeEntries(run, who);
     e[static_cast<std::size_t>(line)] = amount;
