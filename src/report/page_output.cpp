@@ -9,6 +9,8 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace report {
 
 namespace {
@@ -43,8 +45,10 @@ void renderPage(QPagedPaintDevice &device, const PrintedPage &page)
         return;
     // Printers and PDF writers count in dots of their own resolution; the page
     // is laid out at 96 dots per inch from the sheet's top-left corner.
+    // On another paper or turned sideways the page keeps its proportions.
     const QRect sheet = device.pageLayout().fullRectPixels(device.logicalDpiX());
-    painter.scale(sheet.width() / double(kPageSize.width()), sheet.height() / double(kPageSize.height()));
+    const double scale = std::min(sheet.width() / double(kPageSize.width()), sheet.height() / double(kPageSize.height()));
+    painter.scale(scale, scale);
     page.paint(painter);
 }
 
