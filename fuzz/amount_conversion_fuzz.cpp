@@ -121,9 +121,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!isPlainNumber(text, number)) {
         FUZZ_REQUIRE(c.outcome == Outcome::notANumber, "a text that is not a plain number is refused",
                      "'" + std::string(text) + "'");
-        // The message is a C string: it ends at a NUL byte of the text.
-        const std::string message = "'" + std::string(text) + "' is not a valid floating point value";
-        FUZZ_REQUIRE(c.message == message.c_str(), "the conversion error quotes the text", c.message);
+        // The message quotes the whole text, a NUL shown as the replacement character.
+        std::string shown;
+        for (const char ch : text)
+            shown += ch == '\0' ? std::string("\xEF\xBF\xBD") : std::string(1, ch);
+        const std::string message = "'" + shown + "' is not a valid floating point value";
+        FUZZ_REQUIRE(c.message == message, "the conversion error quotes the text", c.message);
         return 0;
     }
     FUZZ_REQUIRE(c.outcome != Outcome::notANumber, "a plain number is never refused as not a number",

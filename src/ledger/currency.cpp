@@ -2,11 +2,30 @@
 #include "currency.h"
 
 #include <cmath>
+#include <string>
 
 namespace tax {
 
+namespace {
+
+// The message travels as a C string, which a NUL in the text (pasted into a
+// field) would cut short; the replacement character stands in its place.
+std::string quoted(const std::string &text)
+{
+    std::string shown;
+    for (const char c : text) {
+        if (c == '\0')
+            shown += "\xEF\xBF\xBD";
+        else
+            shown += c;
+    }
+    return "'" + shown + "'";
+}
+
+} // namespace
+
 ConversionError::ConversionError(const std::string &text)
-    : AmountError("'" + text + "' is not a valid floating point value")
+    : AmountError(quoted(text) + " is not a valid floating point value")
 {
 }
 

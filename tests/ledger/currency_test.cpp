@@ -70,6 +70,9 @@ TEST(CheckedArithmetic, overflowFailsInsteadOfWrapping)
 TEST(ErrorTexts, carryTheRuntimeWording)
 {
     EXPECT_STREQ(ConversionError("1.2.3").what(), "'1.2.3' is not a valid floating point value");
+    // A NUL pasted into a field does not cut the message short.
+    EXPECT_STREQ(ConversionError(std::string("12\0" "3", 4)).what(),
+                 "'12\xEF\xBF\xBD" "3' is not a valid floating point value");
     EXPECT_STREQ(FloatingPointError().what(), "Invalid floating point operation");
 }
 

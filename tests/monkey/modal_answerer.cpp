@@ -55,7 +55,8 @@ void ModalAnswerer::poll()
             return;
         }
     }
-    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal->isVisible() && !m_answering.contains(modal)) {
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal->isVisible() && !m_answering.contains(modal)) {
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             answerBox(box);
             return;
@@ -69,13 +70,17 @@ void ModalAnswerer::poll()
             return;
         }
     }
+    // A printed-return window with nothing modal over it is closed.
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1StringView("Formbil") && window->isVisible() && !window->isModal()
-            && !QApplication::activeModalWidget()) {
-            ++m_step.printWindowsClosed;
-            logNote(QStringLiteral("Formbil closed"));
-            window->close();
-        }
+        if (window->objectName() != QLatin1StringView("Formbil") || !window->isVisible()
+            || m_answering.contains(window) || (modal && modal != window))
+            continue;
+        ++m_step.printWindowsClosed;
+        logNote(QStringLiteral("Formbil closed"));
+        m_answering << window;
+        window->close();
+        m_answering.removeAll(window);
+        return;
     }
 }
 

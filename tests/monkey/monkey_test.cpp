@@ -7,25 +7,36 @@
 // process after the last steps are written to stderr.
 //
 // The step count and seed come from VARO_MONKEY_STEPS and VARO_MONKEY_SEED or
-// from --steps N and --seed S; VARO_MONKEY_TRACE=1 prints every step, and
-// VARO_MONKEY_KEEP_GOING=1 reports every fault instead of stopping at the first.
+// from --steps N and --seed S; VARO_MONKEY_TRACE=1 prints every step,
+// VARO_MONKEY_KEEP_GOING=1 reports every fault instead of stopping at the
+// first, and VARO_MONKEY_FORWARD sets how many steps in a hundred take the
+// return forward (30).
 #include "fonts.h"
+#include "formsolve.h"
+#include "modal_answerer.h"
 #include "monkey_walk.h"
+#include "personal_data_area.h"
+#include "return_ledger.h"
 #include "step_log.h"
 #include "walk_checks.h"
+#include "window_driver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 
 #include <cstring>
 #include <exception>
+#include <stdexcept>
 #include <vector>
 
 namespace {
 
 // Short enough for CI under the sanitizers; scripts/monkey runs longer walks.
-constexpr int kDefaultSteps = 3000;
+constexpr int kDefaultSteps = 5000;
 constexpr std::uint64_t kDefaultSeed = 91;
 // A walk at least this long must have reached every place.
 constexpr int kStepsForFullCoverage = 1500;
@@ -63,6 +74,17 @@ void quietPlatformHandler(QtMsgType type, const QMessageLogContext &context, con
     if (g_testHandler)
         g_testHandler(type, context, message);
 }
+
+// An object whose handler lets an exception through, as a faulty handler would.
+class Throwing : public QObject {
+public:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::User)
+            throw std::runtime_error("thrown by a handler");
+        return QObject::event(event);
+    }
+};
 
 bool environmentFlag(const char *name)
 {
@@ -103,6 +125,73 @@ private slots:
         monkey::startLog(g_seed, g_steps);
     }
 
+    // The checks of the walk, each shown the fault it looks for.
+    void aChangedAmountIsADifferenceButTheWorkingValueIsNot()
+    {
+        tax::ReturnLedger before;
+        before.taxpayer.entries[tax::entry::line1] = tax::baht(1000);
+        tax::ReturnLedger after = before;
+        after.badChar = 1;
+        QVERIFY(monkey::ledgerDifference(before, after).isEmpty());
+        after.spouse.totals[tax::total::line17] = 1;
+        QVERIFY(!monkey::ledgerDifference(before, after).isEmpty());
+        after = before;
+        after.common[tax::shared::jointLine19] = 1;
+        QVERIFY(!monkey::ledgerDifference(before, after).isEmpty());
+    }
+
+    void aRefusedIncomeFieldMayOnlyRecomputeItsPersonsLines()
+    {
+        QLineEdit salary;
+        salary.setObjectName("ch1f");
+        tax::ReturnLedger ledger;
+        ledger.spouse.entries[tax::entry::line1] = tax::baht(100000);
+        QVERIFY(monkey::ledgerAfterRefusal(&salary, ledger));
+        QCOMPARE(ledger.spouse.totals[tax::total::line4], tax::baht(100000));
+        QCOMPARE(ledger.taxpayer.totals[tax::total::line4], 0);
+
+        QLineEdit id;
+        id.setObjectName("id1");
+        tax::ReturnLedger untouched;
+        untouched.taxpayer.entries[tax::entry::line1] = tax::baht(100000);
+        QVERIFY(monkey::ledgerAfterRefusal(&id, untouched));
+        QCOMPARE(untouched.taxpayer.totals[tax::total::line4], 0);
+    }
+
+    void anExceptionThatReachesTheEventLoopIsRecorded()
+    {
+        Throwing throwing;
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(&throwing, &event);
+        QCOMPARE(monkey::takeEscapedExceptions(), QStringList{"thrown by a handler"});
+        QVERIFY(monkey::takeEscapedExceptions().isEmpty());
+    }
+
+    void aMessageBoxShownAThirdTimeInOneStepIsALoop()
+    {
+        monkey::ModalAnswerer answerer(g_seed);
+        for (int times : {2, 3}) {
+            answerer.beginStep(times);
+            for (int i = 0; i < times; ++i)
+                QMessageBox(QMessageBox::NoIcon, "monkey", "again", QMessageBox::Ok).exec();
+            QCOMPARE(answerer.step().boxTexts.size(), times);
+            QCOMPARE(answerer.step().looped, times > 2);
+        }
+    }
+
+    void theFocusUnderAnotherControlIsAFault()
+    {
+        TFormsolve wizard(nullptr, nullptr);
+        QVERIFY(drive::showAndActivate(&wizard));
+        wizard.first->id1->setFocus();
+        QCOMPARE(monkey::focusFault(wizard), QString());
+        QLabel over(wizard.first->id1->parentWidget());
+        over.setObjectName("over");
+        over.setGeometry(wizard.first->id1->geometry());
+        over.show();
+        QVERIFY(monkey::focusFault(wizard).contains("over"));
+    }
+
     void randomStepsThroughWholeReturnsFindNoFault()
     {
         const bool keepGoing = environmentFlag("VARO_MONKEY_KEEP_GOING");
@@ -133,6 +222,9 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::vector<char *> arguments = takeOwnArguments(argc, argv);
+    // QtTest stops a test function after five minutes; a long walk needs longer.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(300000 + qint64(g_steps) * 100));
     int count = int(arguments.size());
     MonkeyApplication app(count, arguments.data());
     MonkeyTest test;

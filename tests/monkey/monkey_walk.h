@@ -90,6 +90,8 @@ private:
     int m_boxes = 0;
     int m_errorReports = 0;
     int m_menus = 0;
+    int m_dialogs = 0;
+    int m_printWindows = 0;
     int m_refusalsChecked = 0;
 };
 

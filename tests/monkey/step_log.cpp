@@ -31,7 +31,7 @@ std::uint64_t g_seed = 0;
 int g_steps = 0;
 int g_lastStep = 0;
 bool g_trace = false;
-volatile std::sig_atomic_t g_dumped = 0;
+volatile std::sig_atomic_t g_dying = 0;
 
 void writeAll(const char *text)
 {
@@ -58,21 +58,47 @@ void append(Entry &entry, const QByteArray &utf8)
     entry.text[used + length] = '\0';
 }
 
+} // namespace
+
+QString printable(const QString &text)
+{
+    QString shown;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7f || c.category() == QChar::Other_Format || c.isSurrogate())
+            shown += QStringLiteral("\\u{%1}").arg(int(u), 0, 16);
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+namespace {
+
+// The process is going down: the log is written once, whichever path comes first.
+void dumpOnce(const char *reason)
+{
+    if (g_dying)
+        return;
+    g_dying = 1;
+    dumpLog(reason);
+}
+
 void onSignal(int signal)
 {
-    dumpLog(signal == SIGABRT ? "abort" : "fatal signal");
+    dumpOnce(signal == SIGABRT ? "abort" : "fatal signal");
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
 
 void onDeath()
 {
-    dumpLog("sanitizer report");
+    dumpOnce("sanitizer report");
 }
 
 void onTerminate()
 {
-    dumpLog("std::terminate");
+    dumpOnce("std::terminate");
     std::signal(SIGABRT, SIG_DFL);
     std::abort();
 }
@@ -111,7 +137,7 @@ void logStep(int step, const QString &what)
     entry.step = step;
     g_lastStep = step;
     std::snprintf(entry.text, kEntryLength, "#%d ", step);
-    append(entry, what.toUtf8());
+    append(entry, printable(what).toUtf8());
     if (g_trace) {
         writeAll(entry.text);
         writeAll("\n");
@@ -124,18 +150,15 @@ void logNote(const QString &what)
     Entry &entry = g_ring[last];
     if (entry.step < 0)
         return;
-    append(entry, (QStringLiteral(" | ") + what).toUtf8());
+    append(entry, " | " + printable(what).toUtf8());
     if (g_trace) {
         writeAll("    ");
-        writeAll((what.toUtf8() + '\n').constData());
+        writeAll((printable(what).toUtf8() + '\n').constData());
     }
 }
 
 void dumpLog(const char *reason)
 {
-    if (g_dumped)
-        return;
-    g_dumped = 1;
     char line[256];
     std::snprintf(line, sizeof line,
                   "\nmonkey: %s at step %d (seed %llu, %d steps); replay with\n"

@@ -21,6 +21,10 @@ void setTrace(bool trace);
 // Adds a note to the step being logged (a message box answered, a menu item).
 void logNote(const QString &what);
 
+// The text with control and invisible characters written as \u{...}, so that
+// a log line shows every character and a NUL does not end it.
+QString printable(const QString &text);
+
 // Writes the seed, the reproduction command and the last steps to stderr.
 void dumpLog(const char *reason);
 

@@ -17,6 +17,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -440,6 +442,21 @@ private slots:
         QCOMPARE(runLedger().taxpayer.entries[std::size_t(entry)], entryAfter);
         QCOMPARE(text(*w, "total5m"), line15);
         QVERIFY(!questionInFront(*w));
+    }
+
+    void aPastedNulShowsTheWholeReport()
+    {
+        MessageCatcher messages;
+        auto w = onAllowancesPage(MaritalStatus::single);
+        QVERIFY(w);
+        QLineEdit *donation = field(*w, "ch10m");
+        donation->setFocus(Qt::MouseFocusReason);
+        donation->selectAll();
+        QGuiApplication::clipboard()->setText(QStringLiteral("12") + QChar(0) + QStringLiteral("3"));
+        QTest::keyClick(donation, Qt::Key_V, Qt::ControlModifier);
+        drive::tab();
+        QCOMPARE(messages.texts, QStringList{QStringLiteral("'12\uFFFD3' is not a valid floating point value")});
+        QCOMPARE(runLedger().taxpayer.entries[tax::entry::donation], 0);
     }
 
     void answersOpenTheAttachmentAndClearItsValues_data()
