@@ -25,14 +25,24 @@ Tabout::Tabout(QWidget *parent)
     Image1->setObjectName("Image1");
     Image1->setGeometry(QRect(QPoint(0, 0), client));
     Image1->setScaledContents(true);
-    Image1->setPixmap(aboutPicture(client));
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"), this);
+    BitBtn1 = new QPushButton(QStringLiteral("&Close"), this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(264 - 8, 112 - 4, 67, 25);
     // Enter presses the close button, the only thing the box offers.
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &Tabout::BitBtn1Click);
+}
+
+void Tabout::showEvent(QShowEvent *event)
+{
+    // The picture and the icon are made when the box is first shown, so that
+    // start-up does not wait for them.
+    if (Image1->pixmap().isNull()) {
+        Image1->setPixmap(aboutPicture(Image1->size()));
+        BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    }
+    QWidget::showEvent(event);
 }
 
 void Tabout::keyPressEvent(QKeyEvent *event)

@@ -1,5 +1,6 @@
 // The about box: the program's picture and a close button. It is created at
-// start-up, shown without being modal and only ever hidden.
+// start-up, shown without being modal and only ever hidden; its picture is
+// drawn when it is first shown.
 #pragma once
 
 #include <QWidget>
@@ -18,6 +19,7 @@ public:
     void BitBtn1Click();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     // Escape closes the box, as it closes any dialog.
     void keyPressEvent(QKeyEvent *event) override;
 };

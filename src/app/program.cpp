@@ -8,7 +8,7 @@
 
 #include <QApplication>
 
-int runProgram(QApplication &app)
+Program::Program(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("varo91"));
     QApplication::setApplicationDisplayName(ui::messageCaption());
@@ -16,11 +16,18 @@ int runProgram(QApplication &app)
 
     // The about box is a window of its own, so that the wizard, which blocks the
     // main window, does not block it.
-    Tabout about;
-    TFmain Fmain(&about);
+    m_about = std::make_unique<Tabout>();
+    m_main = std::make_unique<TFmain>(m_about.get());
     // Closing the main window ends the program, also while the about box is up.
     app.setQuitOnLastWindowClosed(false);
-    QObject::connect(&Fmain, &TFmain::closed, &app, [] { QApplication::exit(0); });
-    Fmain.show();
+    QObject::connect(m_main.get(), &TFmain::closed, &app, [] { QApplication::exit(0); });
+    m_main->show();
+}
+
+Program::~Program() = default;
+
+int runProgram(QApplication &app)
+{
+    const Program program(app);
     return app.exec();
 }

@@ -1,6 +1,8 @@
 // The main window: the usage counter panel, its keys and clicks, the modal
-// wizard it opens, the about box, and that closed wizards are released.
+// wizard it opens, the about box and its picture, and that closed wizards are
+// released.
 #include "about_box.h"
+#include "artwork.h"
 #include "fonts.h"
 #include "formsolve.h"
 #include "main_window.h"
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QUrl>
 
@@ -167,6 +170,26 @@ private slots:
         about.BitBtn1->setFocus();
         QTest::keyClick(drive::focus(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QTRY_VERIFY(!about.isVisible());
+    }
+
+    // Start-up does not wait for the about box's picture: it is drawn when the
+    // box is first shown, and the box then shows the same picture and icon.
+    void theAboutBoxIsDrawnWhenFirstShown()
+    {
+        Tabout about;
+        QVERIFY(about.Image1->pixmap().isNull());
+        QVERIFY(about.BitBtn1->icon().isNull());
+
+        QVERIFY(drive::showAndActivate(&about));
+        const QPixmap shown = about.Image1->pixmap();
+        QCOMPARE(shown.size(), QSize(327, 140));
+        QCOMPARE(shown.toImage(), aboutPicture(QSize(327, 140)).toImage());
+        const QIcon close = about.style()->standardIcon(QStyle::SP_DialogCloseButton);
+        QCOMPARE(about.BitBtn1->icon().pixmap(16).toImage(), close.pixmap(16).toImage());
+
+        about.BitBtn1Click();
+        QVERIFY(drive::showAndActivate(&about));
+        QCOMPARE(about.Image1->pixmap().cacheKey(), shown.cacheKey());
     }
 
     void closedWizardsAreReleased()
