@@ -42,11 +42,11 @@ QuestionPanel::QuestionPanel(const ui::PageContext &context, ui::AreaStack &stac
     const int middle = width() / 2;
     ok2 = ui::placeButton(this, "ok2", QStringLiteral("ใช่"),
                           QRect(middle - kAnswerGap / 2 - kAnswerWidth, answersTop, kAnswerWidth, ui::kButtonHeight));
-    ok2->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));
+    ok2->setIcon(ui::glyph(QStyle::SP_DialogYesButton));
     ok2->setDefault(true);
     can2 = ui::placeButton(this, "can2", QStringLiteral("ไม่"),
                            QRect(middle + kAnswerGap / 2, answersTop, kAnswerWidth, ui::kButtonHeight));
-    can2->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
+    can2->setIcon(ui::glyph(QStyle::SP_DialogNoButton));
 
     context.onClick(ok2, [this] { ok2Click(); });
     context.onClick(can2, [this] { can2Click(); });

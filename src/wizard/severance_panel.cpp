@@ -115,7 +115,7 @@ SeverancePanel::SeverancePanel(const ui::PageContext &context)
     buildHalf(kSpouse, Panel78);
 
     BitBtn5 = ui::placeButton(this, "BitBtn5", QStringLiteral("OK"), QRect(326, 367, 85, 27));
-    BitBtn5->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    BitBtn5->setIcon(ui::glyph(QStyle::SP_DialogOkButton));
 
     // The product of line 8 is shown, not entered; only the spouse's is a Tab stop.
     com3m->setFocusPolicy(Qt::ClickFocus);

@@ -3,7 +3,9 @@
 
 #include "fonts.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,10 +62,21 @@ QPushButton *placeButton(QWidget *parent, const char *name, const QString &text,
     return button;
 }
 
+QIcon glyph(QStyle::StandardPixmap kind)
+{
+    // Never freed: the icons live as long as the program and must not outlast
+    // the application object in static destruction.
+    static auto *icons = new QHash<int, QIcon>;
+    auto found = icons->find(kind);
+    if (found == icons->end())
+        found = icons->insert(kind, QApplication::style()->standardIcon(kind));
+    return *found;
+}
+
 QPushButton *placeNextButton(QWidget *parent, const char *name, const QRect &where)
 {
     QPushButton *button = placeButton(parent, name, QStringLiteral("หน้าต่อไป"), where);
-    button->setIcon(parent->style()->standardIcon(QStyle::SP_ArrowForward));
+    button->setIcon(glyph(QStyle::SP_ArrowForward));
     return button;
 }
 

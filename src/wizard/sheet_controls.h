@@ -6,7 +6,9 @@
 
 #include "bevel_panel.h"
 
+#include <QIcon>
 #include <QRect>
+#include <QStyle>
 #include <QString>
 
 #include <vector>
@@ -65,6 +67,11 @@ QPushButton *placeButton(QWidget *parent, const char *name, const QString &text,
                          const QRect &where);
 
 // A step's next button "หน้าต่อไป" with its arrow.
+// The style's glyph of that kind, one icon for the whole run: a fresh icon
+// per button would leave its own pictures in Qt's pixmap cache, so that every
+// wizard opened would add to it.
+QIcon glyph(QStyle::StandardPixmap kind);
+
 QPushButton *placeNextButton(QWidget *parent, const char *name, const QRect &where = kNextButtonRect);
 
 QCheckBox *placeCheckBox(QWidget *parent, const char *name, const QString &text, const QRect &where);

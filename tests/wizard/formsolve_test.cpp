@@ -67,6 +67,19 @@ class FormsolveTest : public QObject {
 private slots:
     void initTestCase() { ui::installFontSubstitutions(); }
 
+    // Every wizard's buttons share the same glyphs, so that opening wizard
+    // after wizard adds nothing to Qt's pixmap cache.
+    void wizardsShareTheirButtonGlyphs()
+    {
+        TFormsolve first(nullptr, nullptr), second(nullptr, nullptr);
+        for (const char *name : {"Okbut1", "Okbut2", "BitBtn6", "BitBtn5", "ok2", "can2"}) {
+            const auto *a = first.findChild<QPushButton *>(name);
+            const auto *b = second.findChild<QPushButton *>(name);
+            QVERIFY2(a && b && !a->icon().isNull(), name);
+            QCOMPARE(a->icon().cacheKey(), b->icon().cacheKey());
+        }
+    }
+
     void newWizardStartsOnThePersonalDataAreaWithAClearLedger()
     {
         runLedger().taxpayer.totals[tax::total::line4] = 123;
