@@ -31,21 +31,21 @@ double textWidth(const QFont &font, const QString &text)
     return QFontMetricsF(font).horizontalAdvance(text);
 }
 
-PageItem::PageItem(const PageItemSpec &spec, QObject *owner)
+PageItem::PageItem(const PageItemRow &row, QObject *owner)
     : QObject(owner),
-      m_spec(spec),
-      m_text(spec.isText() ? QString::fromUtf8(spec.text) : QString()),
-      m_width(spec.width)
+      m_row(row),
+      m_text(row.isText() ? QString::fromUtf8(row.text) : QString()),
+      m_width(row.width)
 {
-    setObjectName(QString::fromLatin1(spec.name));
+    setObjectName(QString::fromLatin1(row.name));
     setText(m_text);
 }
 
 void PageItem::setText(const QString &text)
 {
     m_text = text;
-    m_width = m_spec.width;
-    if (m_spec.growsWithText) {
+    m_width = m_row.width;
+    if (m_row.growsWithText) {
         const int needed = static_cast<int>(std::ceil(textWidth(font(), text))) + 2 * kGrowthMargin;
         m_width = std::max(m_width, needed);
     }
@@ -53,12 +53,12 @@ void PageItem::setText(const QString &text)
 
 QRect PageItem::rect() const
 {
-    return QRect(m_spec.left, m_spec.top, m_width, m_spec.height);
+    return QRect(m_row.left, m_row.top, m_width, m_row.height);
 }
 
 QFont PageItem::font() const
 {
-    return pageFont(m_spec.fontHeight, m_spec.bold);
+    return pageFont(m_row.fontHeight, m_row.bold);
 }
 
 } // namespace report

@@ -14,9 +14,9 @@ class PageItem : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
 public:
-    PageItem(const PageItemSpec &spec, QObject *owner);
+    PageItem(const PageItemRow &row, QObject *owner);
 
-    const PageItemSpec &spec() const { return m_spec; }
+    const PageItemRow &row() const { return m_row; }
 
     QString text() const { return m_text; }
     // A growing item widens to the right so that its whole text shows.
@@ -29,7 +29,7 @@ public:
     QFont font() const;
 
 private:
-    const PageItemSpec &m_spec;
+    const PageItemRow &m_row;
     QString m_text;
     int m_width = 0;
 };

@@ -11,23 +11,23 @@ namespace {
 constexpr int kTaxpayerColumn = 418;
 constexpr int kSpouseColumn = 602;
 
-constexpr PageItemSpec frame(const char *name, int left, int top, int width, int height, int pen)
+constexpr PageItemRow frame(const char *name, int left, int top, int width, int height, int pen)
 {
     return {.name = name, .kind = ItemKind::frame, .left = left, .top = top, .width = width, .height = height, .pen = pen};
 }
 
-constexpr PageItemSpec across(const char *name, int top, int pen)
+constexpr PageItemRow across(const char *name, int top, int pen)
 {
     return {.name = name, .kind = ItemKind::horizontalRule, .left = 40, .top = top, .width = 685, .height = 4, .pen = pen};
 }
 
-constexpr PageItemSpec down(const char *name, int left)
+constexpr PageItemRow down(const char *name, int left)
 {
     return {.name = name, .kind = ItemKind::verticalRule, .left = left, .top = 48, .width = 4, .height = 978, .pen = 2};
 }
 
 // A bold caption of the head or the table.
-constexpr PageItemSpec caption(const char *name, int left, int top, int width, int height, const char *text,
+constexpr PageItemRow caption(const char *name, int left, int top, int width, int height, const char *text,
                                bool transparent = false)
 {
     return {.name = name, .kind = ItemKind::caption, .left = left, .top = top, .width = width, .height = height,
@@ -35,30 +35,30 @@ constexpr PageItemSpec caption(const char *name, int left, int top, int width, i
 }
 
 // A caption of lines 19 to 28, which stand on no white.
-constexpr PageItemSpec clearCaption(const char *name, int top, int width, int height, const char *text)
+constexpr PageItemRow clearCaption(const char *name, int top, int width, int height, const char *text)
 {
     return caption(name, 62, top, width, height, text, true);
 }
 
 // A figure of the table: right-aligned in 100 x 27, before filling showing its own name.
-constexpr PageItemSpec amount(const char *name, int left, int top, int fontHeight = kSmall, const char *text = nullptr)
+constexpr PageItemRow amount(const char *name, int left, int top, int fontHeight = kSmall, const char *text = nullptr)
 {
     return {.name = name, .kind = ItemKind::data, .left = left, .top = top, .width = 100, .height = 27,
             .align = Align::right, .fontHeight = fontHeight, .text = text ? text : name};
 }
 
-constexpr PageItemSpec taxpayer(const char *name, int top) { return amount(name, kTaxpayerColumn, top); }
-constexpr PageItemSpec spouse(const char *name, int top) { return amount(name, kSpouseColumn, top); }
+constexpr PageItemRow taxpayer(const char *name, int top) { return amount(name, kTaxpayerColumn, top); }
+constexpr PageItemRow spouse(const char *name, int top) { return amount(name, kSpouseColumn, top); }
 
 // An entry of the head: an identity number, a tax number or a name.
-constexpr PageItemSpec head(const char *name, int left, int top, int width, bool grows = false)
+constexpr PageItemRow head(const char *name, int left, int top, int width, bool grows = false)
 {
     return {.name = name, .kind = ItemKind::data, .left = left, .top = top, .width = width, .height = 27,
             .fontHeight = kMedium, .growsWithText = grows, .text = name};
 }
 
 // Line 28: the amount to pay, or the overpayment in parentheses, taller and on no white.
-constexpr PageItemSpec lineTwentyEight(const char *name, int left, const char *text)
+constexpr PageItemRow lineTwentyEight(const char *name, int left, const char *text)
 {
     return {.name = name, .kind = ItemKind::data, .left = left, .top = 990, .width = 100, .height = 31,
             .align = Align::right, .transparent = true, .text = text};
@@ -68,10 +68,10 @@ constexpr std::array kItems{
     frame("QRShape1", 40, 48, 685, 978, 4),
 
     // Head: who the columns belong to, and their identity.
-    PageItemSpec{.name = "QRLabel1", .kind = ItemKind::caption, .left = 409, .top = 14, .width = 76, .height = 31,
+    PageItemRow{.name = "QRLabel1", .kind = ItemKind::caption, .left = 409, .top = 14, .width = 76, .height = 31,
                  .align = Align::right, .fontHeight = kLarge, .bold = true, .transparent = true,
                  .text = "ผู้มีเงินได้"},
-    PageItemSpec{.name = "QRLabel2", .kind = ItemKind::caption, .left = 593, .top = 14, .width = 76, .height = 31,
+    PageItemRow{.name = "QRLabel2", .kind = ItemKind::caption, .left = 593, .top = 14, .width = 76, .height = 31,
                  .align = Align::right, .fontHeight = kLarge, .bold = true, .text = "คู่สมรส"},
     caption("QRLabel34", 64, 54, 128, 29, "เลขบัตรประชาชน"),
     head("qid1", 382, 52, 150),
@@ -164,14 +164,14 @@ constexpr std::array kItems{
 
 } // namespace
 
-std::span<const PageItemSpec> pageLayout()
+std::span<const PageItemRow> pageLayout()
 {
     return kItems;
 }
 
-const PageItemSpec *findPageItem(const char *name)
+const PageItemRow *findPageItem(const char *name)
 {
-    for (const PageItemSpec &item : kItems) {
+    for (const PageItemRow &item : kItems) {
         if (std::strcmp(item.name, name) == 0)
             return &item;
     }

@@ -29,7 +29,7 @@ inline constexpr int kSmall = 19;
 inline constexpr int kMedium = 21;
 inline constexpr int kLarge = 24;
 
-struct PageItemSpec {
+struct PageItemRow {
     const char *name;
     ItemKind kind;
     int left;
@@ -49,9 +49,9 @@ struct PageItemSpec {
 };
 
 // Every item of the page, in the order the table lists them.
-std::span<const PageItemSpec> pageLayout();
+std::span<const PageItemRow> pageLayout();
 
 // The item of that name, or null.
-const PageItemSpec *findPageItem(const char *name);
+const PageItemRow *findPageItem(const char *name);
 
 } // namespace report

@@ -17,8 +17,8 @@ constexpr double kTextMargin = 1.0;
 void paintFrame(QPainter &painter, const PageItem &item)
 {
     // The border lies inside the item's box.
-    const double inset = item.spec().pen / 2.0;
-    painter.setPen(QPen(Qt::black, item.spec().pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const double inset = item.row().pen / 2.0;
+    painter.setPen(QPen(Qt::black, item.row().pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::white);
     painter.drawRect(QRectF(item.rect()).adjusted(inset, inset, -inset, -inset));
 }
@@ -26,8 +26,8 @@ void paintFrame(QPainter &painter, const PageItem &item)
 void paintRule(QPainter &painter, const PageItem &item)
 {
     const QRectF box(item.rect());
-    painter.setPen(QPen(Qt::black, item.spec().pen, Qt::SolidLine, Qt::FlatCap));
-    if (item.spec().kind == ItemKind::horizontalRule)
+    painter.setPen(QPen(Qt::black, item.row().pen, Qt::SolidLine, Qt::FlatCap));
+    if (item.row().kind == ItemKind::horizontalRule)
         painter.drawLine(QPointF(box.left(), box.top() + 2), QPointF(box.right(), box.top() + 2));
     else
         painter.drawLine(QPointF(box.left() + 2, box.top()), QPointF(box.left() + 2, box.bottom()));
@@ -40,10 +40,10 @@ void paintRule(QPainter &painter, const PageItem &item)
 void paintText(QPainter &painter, const PageItem &item)
 {
     const QRectF box(item.rect());
-    if (!item.spec().transparent)
+    if (!item.row().transparent)
         painter.fillRect(box, Qt::white);
 
-    const bool right = item.spec().align == Align::right;
+    const bool right = item.row().align == Align::right;
     // Blanks on the aligned side only push the text about; they are not drawn.
     QString text = item.text();
     if (right) {
@@ -73,14 +73,14 @@ void paintText(QPainter &painter, const PageItem &item)
 
 PrintedPage::PrintedPage(QObject &owner)
 {
-    for (const PageItemSpec &spec : pageLayout())
-        m_items.push_back(new PageItem(spec, &owner));
+    for (const PageItemRow &row : pageLayout())
+        m_items.push_back(new PageItem(row, &owner));
 }
 
 PageItem &PrintedPage::item(const char *name) const
 {
     for (PageItem *item : m_items) {
-        if (qstrcmp(item->spec().name, name) == 0)
+        if (qstrcmp(item->row().name, name) == 0)
             return *item;
     }
     throw std::out_of_range(std::string("the printed page has no item ") + name);
@@ -92,15 +92,15 @@ void PrintedPage::paint(QPainter &painter) const
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     for (const PageItem *item : m_items) {
-        if (item->spec().kind == ItemKind::frame)
+        if (item->row().kind == ItemKind::frame)
             paintFrame(painter, *item);
     }
     for (const PageItem *item : m_items) {
-        if (item->spec().isText())
+        if (item->row().isText())
             paintText(painter, *item);
     }
     for (const PageItem *item : m_items) {
-        const ItemKind kind = item->spec().kind;
+        const ItemKind kind = item->row().kind;
         if (kind == ItemKind::horizontalRule || kind == ItemKind::verticalRule)
             paintRule(painter, *item);
     }

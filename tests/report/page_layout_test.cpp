@@ -17,13 +17,13 @@
 #include <cmath>
 
 using report::ItemKind;
-using report::PageItemSpec;
+using report::PageItemRow;
 
 namespace {
 
-const PageItemSpec &spec(const char *name)
+const PageItemRow &row(const char *name)
 {
-    const PageItemSpec *found = report::findPageItem(name);
+    const PageItemRow *found = report::findPageItem(name);
     if (!found)
         qFatal("no page item %s", name);
     return *found;
@@ -67,7 +67,7 @@ private slots:
 
     void frameSpansTheSheetAsOnTheForm()
     {
-        const PageItemSpec &frame = spec("QRShape1");
+        const PageItemRow &frame = row("QRShape1");
         QCOMPARE(frame.kind, ItemKind::frame);
         QCOMPARE(millimetres(frame.left), 10.6);
         QCOMPARE(millimetres(frame.left + frame.width), 191.8);
@@ -80,7 +80,7 @@ private slots:
     {
         QSet<QString> names;
         const QRect sheet(QPoint(0, 0), report::kPageSize);
-        for (const PageItemSpec &item : report::pageLayout()) {
+        for (const PageItemRow &item : report::pageLayout()) {
             QVERIFY2(!names.contains(item.name), item.name);
             names.insert(item.name);
             QVERIFY2(sheet.contains(item.rect()), item.name);
@@ -97,25 +97,25 @@ private slots:
                                      "QRShape27", "QRShape26", "QRShape25", "QRShape24"};
         int top = 175;
         for (const char *name : order) {
-            const PageItemSpec &rule = spec(name);
+            const PageItemRow &rule = row(name);
             QCOMPARE(rule.kind, ItemKind::horizontalRule);
             QCOMPARE(rule.top, top);
             QCOMPARE(rule.pen, 1);
             QCOMPARE(QRect(rule.left, 0, rule.width, 1), QRect(40, 0, 685, 1));
             top += 30;
         }
-        QCOMPARE(spec("QRShape32").pen, 2);
-        QCOMPARE(spec("QRShape32").top, 143);
-        QCOMPARE(spec("QRShape22").left, 368);
-        QCOMPARE(spec("QRShape23").left, 544);
+        QCOMPARE(row("QRShape32").pen, 2);
+        QCOMPARE(row("QRShape32").top, 143);
+        QCOMPARE(row("QRShape22").left, 368);
+        QCOMPARE(row("QRShape23").left, 544);
     }
 
     void lastRowEndsInsideTheFrame()
     {
-        const PageItemSpec &frame = spec("QRShape1");
+        const PageItemRow &frame = row("QRShape1");
         const int inside = frame.top + frame.height - frame.pen;
         for (const char *name : {"QRLabel31", "qtotalm28", "qtotalf28"})
-            QVERIFY2(spec(name).top + spec(name).height <= inside, name);
+            QVERIFY2(row(name).top + row(name).height <= inside, name);
     }
 
     void rowsAndTheirExceptions_data()
@@ -148,7 +148,7 @@ private slots:
         QFETCH(QRect, rect);
         QFETCH(int, fontHeight);
         QFETCH(bool, transparent);
-        const PageItemSpec &item = spec(qPrintable(name));
+        const PageItemRow &item = row(qPrintable(name));
         QCOMPARE(item.rect(), rect);
         QCOMPARE(item.fontHeight, fontHeight);
         QCOMPARE(item.transparent, transparent);
@@ -160,7 +160,7 @@ private slots:
     {
         for (int top : rowTops()) {
             int captions = 0, taxpayer = 0, spouse = 0;
-            for (const PageItemSpec &item : report::pageLayout()) {
+            for (const PageItemRow &item : report::pageLayout()) {
                 if (!item.isText() || item.top < top || item.top > top + 2)
                     continue;
                 captions += item.kind == ItemKind::caption;
@@ -205,7 +205,7 @@ private slots:
         QObject owner;
         report::PrintedPage page(owner);
         for (report::PageItem *item : page.items()) {
-            const PageItemSpec &s = item->spec();
+            const PageItemRow &s = item->row();
             if (!s.isText())
                 continue;
             if (s.kind == ItemKind::data) {
@@ -242,7 +242,7 @@ private slots:
         QObject owner;
         report::PrintedPage page(owner);
         for (report::PageItem *item : page.items()) {
-            const PageItemSpec &s = item->spec();
+            const PageItemRow &s = item->row();
             if (s.kind != ItemKind::data)
                 continue;
             item->setText(s.top < 143 ? QStringLiteral("1101700203450")
@@ -255,7 +255,7 @@ private slots:
         const std::vector<PdfWord> words = pdfWords(pdf.data(), &error);
         QVERIFY2(!words.empty(), qPrintable(error));
         for (const report::PageItem *item : page.items()) {
-            if (!item->spec().isText())
+            if (!item->row().isText())
                 continue;
             const QRectF box(item->rect());
             int inside = 0;
@@ -267,7 +267,7 @@ private slots:
                          qPrintable(QStringLiteral("%1: %2 from %3 to %4").arg(item->objectName(), word.text)
                                         .arg(word.box.left()).arg(word.box.right())));
             }
-            QVERIFY2(inside > 0, item->spec().name);
+            QVERIFY2(inside > 0, item->row().name);
         }
     }
 

@@ -130,7 +130,7 @@ private slots:
         QVERIFY2(!words.empty(), qPrintable(error));
         for (const report::PageItem *item : page->page().items()) {
             const QString text = item->text().trimmed();
-            if (item->spec().kind != report::ItemKind::data || text.isEmpty() || text.contains(' '))
+            if (item->row().kind != report::ItemKind::data || text.isEmpty() || text.contains(' '))
                 continue;
             // The word stands across within its box (half a pixel for the
             // rounding of the PDF's coordinates) and on the box's row; its
