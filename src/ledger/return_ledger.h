@@ -88,6 +88,8 @@ struct PersonFigures {
     Currency severanceYears = 0;         // severance panel, years worked (years x 10000)
     Currency expenseYears = 0;           // severance panel, years used for line 10 (years x 10000)
     std::int32_t severanceFlag = 0;      // 1 when items 1-3 and item 5 were both non-zero at opening
+
+    bool operator==(const PersonFigures &) const = default;
 };
 
 struct ReturnLedger {
@@ -100,6 +102,8 @@ struct ReturnLedger {
     // in the last unit of amounts above some ten million baht.
     long double badChar = 0;        // 1 once the amount-text check met a bad character
     long double longestService = 0; // longest years of work on the attachment, in years
+
+    bool operator==(const ReturnLedger &) const = default;
 };
 
 enum class Person { taxpayer, spouse };

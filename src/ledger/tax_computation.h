@@ -80,6 +80,8 @@ struct Choices {
     bool overpaid26 = false;
     bool pay28 = false;
     bool overpaid28 = false;
+
+    bool operator==(const Choices &) const = default;
 };
 
 struct SetOff {
