@@ -1,5 +1,4 @@
-// Runs a control's "exit" handler when the focus leaves it for another control
-// of the same window, and presses default buttons on Enter.
+// Runs a control's "exit" handler when the focus leaves it; Enter presses default buttons.
 #pragma once
 
 #include <QElapsedTimer>

@@ -1,5 +1,4 @@
-// The program's fonts. The forms were drawn for Windows fonts that do not exist
-// on Linux; they are mapped to Thai fonts of the TLWG collection.
+// The program's fonts: the Windows fonts the forms name, mapped to Thai TLWG fonts and sized.
 #pragma once
 
 #include <QFont>
