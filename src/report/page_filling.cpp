@@ -2,8 +2,8 @@
 // leaves out, and the filling itself.
 #include "page_filling.h"
 
-#include "amount_text.h"
 #include "currency.h"
+#include "money_text.h"
 #include "printed_page.h"
 
 #include <QAbstractButton>
@@ -170,17 +170,12 @@ bool shownOnItsPage(const QWidget &control)
     return page == &control ? !control.isHidden() : control.isVisibleTo(page);
 }
 
-QString moneyText(tax::Currency amount)
-{
-    return QString::fromStdString(tax::formatMoney(amount));
-}
-
 // An amount typed as "2" or "10.50" prints as "2.00" or "10.50"; a text that
 // is no amount prints as it was typed.
 QString typedMoneyText(const QString &typed)
 {
     try {
-        return moneyText(tax::parseAmount(typed.toStdString())).trimmed();
+        return ui::moneyText(ui::amountOf(typed)).trimmed();
     } catch (const tax::AmountError &) {
         return typed;
     }
@@ -201,7 +196,7 @@ QString itemText(const QWidget &wizard, const Source &source, const QHash<QStrin
     switch (source.way) {
     case Way::copy:
     case Way::text: return textOf(wizard, source.control);
-    case Way::money: return moneyText(amounts.value(QLatin1StringView(source.control)));
+    case Way::money: return ui::moneyText(amounts.value(QLatin1StringView(source.control)));
     case Way::typedMoney: return typedMoneyText(textOf(wizard, source.control));
     case Way::allowance: return QStringLiteral("30000.00");
     case Way::lineTotal: return lineTotalText(wizard, source);
@@ -243,7 +238,7 @@ void fillPage(const QWidget &wizard, PrintedPage &page)
 {
     QHash<QString, tax::Currency> amounts;
     for (const char *name : kConvertedFirst)
-        amounts.insert(QLatin1StringView(name), tax::parseAmount(textOf(wizard, name).toStdString()));
+        amounts.insert(QLatin1StringView(name), ui::amountOf(textOf(wizard, name)));
 
     const tax::MaritalStatus status = statusShownBy(wizard);
     fillPerson(wizard, page, kTaxpayerSources, amounts, false, status);

@@ -1,14 +1,14 @@
 // The printed page's table and its drawing: where the frame and rules stand,
 // the rows and their exceptions, and that every text, the longest amounts
-// included, stays inside its box and off the rules.
-#include "fonts.h"
+// included, stays inside its box and off the rules. It links the report
+// alone and never runs the program's start-up: the page maps its own font.
 #include "page_layout.h"
 #include "page_output.h"
 #include "pdf_words.h"
 #include "printed_page.h"
 
 #include <QBuffer>
-
+#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 #include <QSet>
@@ -63,7 +63,14 @@ class PageLayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ui::installFontSubstitutions(); }
+    // The page's font, EucrosiaUPC, prints in Kinnari with no wizard ever made.
+    void itemsPrintInKinnariWithoutTheProgramsStartUp()
+    {
+        QObject owner;
+        report::PrintedPage page(owner);
+        for (const char *name : {"ch1m", "QRLabel1"}) // a plain and a bold item
+            QCOMPARE(QFontInfo(page.item(name).font()).family(), QString("Kinnari"));
+    }
 
     void frameSpansTheSheetAsOnTheForm()
     {
