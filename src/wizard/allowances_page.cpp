@@ -195,6 +195,11 @@ AllowancesPage::AllowancesPage(const ui::PageContext &context)
     bindHandlers();
 }
 
+QWidget *AllowancesPage::firstControl() const
+{
+    return p3;
+}
+
 ui::BevelPanel *AllowancesPage::buildPerson(const AllowancePerson &person, int top)
 {
     ui::BevelPanel *panel = ui::placePanel(this, person.panel, QRect(kPanelX, top, kPanelWidth, 0));

@@ -186,6 +186,14 @@ AttachmentPage::AttachmentPage(const ui::PageContext &context)
     m_context.setDefaultButton(this, BitBtn6);
 }
 
+QWidget *AttachmentPage::firstControl() const
+{
+    // Under its cover the page can only be passed on with the next button.
+    if (ui::canTakeFocus(nameboss1))
+        return nameboss1;
+    return BitBtn6;
+}
+
 void AttachmentPage::buildHeader()
 {
     // Name and surname side by side, the tax number below them; the

@@ -141,6 +141,11 @@ ExpensesPage::ExpensesPage(const ui::PageContext &context)
     context.setDefaultButton(this, Okbut2);
 }
 
+QWidget *ExpensesPage::firstControl() const
+{
+    return p1;
+}
+
 void ExpensesPage::enter()
 {
     showTaxpayerLines(tax::leaveIncomePage(m_context.ledger(), m_context.maritalStatus()));

@@ -17,6 +17,7 @@
 #include "sheet_controls.h"
 #include "status_visibility.h"
 #include "tax_computation_page.h"
+#include "wizard_page.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -36,21 +37,10 @@ int g_instances = 0;
 
 constexpr QSize kSheetSize(793, 577);
 
-struct PageInfo {
-    const char *name;
-    const char *caption;
-    const char *firstControl; // focused when the user turns to the page
-    const char *coveredFirst; // focused instead when the first control lies under a cover
+// The pages' tab captions, in the order of their tabs.
+constexpr std::array kTabCaptions{
+    "เงินได้พึงประเมิน", "ค่าใช้จ่าย", "ค่าลดหย่อน", "ใบแนบ", "การคำนวณภาษี", "คำร้องขอคืนเงินภาษี",
 };
-
-constexpr std::array<PageInfo, 6> kPages{{
-    {"TabSheet1", "เงินได้พึงประเมิน", "ch1m", nullptr},
-    {"TabSheet2", "ค่าใช้จ่าย", "p1", nullptr},
-    {"TabSheet3", "ค่าลดหย่อน", "p3", nullptr},
-    {"TabSheet4", "ใบแนบ", "nameboss1", "BitBtn6"},
-    {"TabSheet5", "การคำนวณภาษี", "Edit1", nullptr},
-    {"TabSheet6", "คำร้องขอคืนเงินภาษี", nullptr, nullptr},
-}};
 
 } // namespace
 
@@ -196,8 +186,8 @@ void TFormsolve::FormCreate()
     m_areas.sendToBack(compute1);
     m_areas.bringToFront(first);
 
-    for (std::size_t i = 0; i < kPages.size(); ++i)
-        solve->setTabText(int(i), QString::fromUtf8(kPages[i].caption));
+    for (std::size_t i = 0; i < kTabCaptions.size(); ++i)
+        solve->setTabText(int(i), QString::fromUtf8(kTabCaptions[i]));
     for (int i = 1; i < solve->count(); ++i)
         solve->setTabShown(solve->widget(i), false);
     openPage(TabSheet1);
@@ -243,15 +233,8 @@ void TFormsolve::openSeverancePanel()
 
 void TFormsolve::solveChange()
 {
-    const int index = solve->currentIndex();
-    if (index < 0 || index >= int(kPages.size()) || !kPages[std::size_t(index)].firstControl)
-        return;
-    const PageInfo &info = kPages[std::size_t(index)];
-    QWidget *page = solve->currentWidget();
-    QWidget *control = page->findChild<QWidget *>(QLatin1StringView(info.firstControl));
-    if (!ui::canTakeFocus(control) && info.coveredFirst)
-        control = page->findChild<QWidget *>(QLatin1StringView(info.coveredFirst));
-    if (control)
+    const auto *page = qobject_cast<const WizardPage *>(solve->currentWidget());
+    if (QWidget *control = page ? page->firstControl() : nullptr)
         control->setFocus(Qt::OtherFocusReason);
 }
 

@@ -103,6 +103,11 @@ IncomePage::IncomePage(const ui::PageContext &context)
     context.setDefaultButton(this, Okbut1);
 }
 
+QWidget *IncomePage::firstControl() const
+{
+    return ch1m;
+}
+
 ui::BevelPanel *IncomePage::buildPerson(Person who)
 {
     const std::size_t person = indexOf(who);

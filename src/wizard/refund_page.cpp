@@ -167,6 +167,11 @@ RefundPage::RefundPage(const ui::PageContext &context)
             [this](QWidget *, QWidget *now) { keepChoicesInTabOrder(now); });
 }
 
+QWidget *RefundPage::firstControl() const
+{
+    return nullptr;
+}
+
 void RefundPage::keepChoicesInTabOrder(QWidget *focused)
 {
     const std::array<QRadioButton *, 8> buttons{R1, R2, R3, R4, R5, R6, R7, R8};

@@ -180,6 +180,11 @@ TaxComputationPage::TaxComputationPage(const ui::PageContext &context)
     m_context.setDefaultButton(this, lastbit);
 }
 
+QWidget *TaxComputationPage::firstControl() const
+{
+    return Edit1;
+}
+
 void TaxComputationPage::buildColumn(std::size_t person, ui::BevelPanel *column)
 {
     const char *suffix = person == 0 ? "m" : "f";
