@@ -1,4 +1,4 @@
-// Printing, PDF writing and pictures of the printed page.
+// Printing and PDF writing of the printed page.
 #include "page_output.h"
 
 #include "printed_page.h"
@@ -74,16 +74,6 @@ bool writePdf(const QString &fileName, const PrintedPage &page)
     writePdf(file, page);
     file.close();
     return file.error() == QFileDevice::NoError;
-}
-
-QImage pageImage(const PrintedPage &page, double scale)
-{
-    QImage image(kPageSize * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.scale(scale, scale);
-    page.paint(painter);
-    return image;
 }
 
 } // namespace report

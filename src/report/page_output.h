@@ -1,8 +1,7 @@
-// The printed page on paper, in a PDF file and as a picture: each device
-// draws the same page, scaled from the 96-dpi page to its resolution.
+// The printed page on paper and in a PDF file: each device draws the same
+// page, scaled from the 96-dpi page to its resolution.
 #pragma once
 
-#include <QImage>
 #include <QString>
 
 class QIODevice;
@@ -25,8 +24,5 @@ void renderPage(QPagedPaintDevice &device, const PrintedPage &page);
 // Writes the page as a one-page A4 PDF; false when it cannot be written.
 bool writePdf(QIODevice &out, const PrintedPage &page);
 bool writePdf(const QString &fileName, const PrintedPage &page);
-
-// The page as a picture, `scale` times the 96-dpi page.
-QImage pageImage(const PrintedPage &page, double scale = 1.0);
 
 } // namespace report

@@ -52,8 +52,6 @@ public:
     // The window is going away: no handler runs from now on.
     void stop() { m_stopped = true; }
 
-    bool isRunning() const { return m_running; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

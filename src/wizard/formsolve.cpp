@@ -33,8 +33,6 @@
 
 namespace {
 
-int g_instances = 0;
-
 constexpr QSize kSheetSize(793, 577);
 
 // The pages' tab captions, in the order of their tabs.
@@ -51,7 +49,6 @@ TFormsolve::TFormsolve(QLabel *usageCount, QWidget *aboutBox, QWidget *parent)
     , m_aboutBox(aboutBox)
     , m_exits(std::make_unique<ui::ExitHandlers>(this))
 {
-    ++g_instances;
     setObjectName("Formsolve");
     setWindowTitle(QStringLiteral("บริการคำนวณ VARO. 91"));
     buildMenus();
@@ -66,12 +63,6 @@ TFormsolve::~TFormsolve()
 {
     // The handlers go before the controls they watch.
     m_exits.reset();
-    --g_instances;
-}
-
-int TFormsolve::instanceCount()
-{
-    return g_instances;
 }
 
 void TFormsolve::buildMenus()
