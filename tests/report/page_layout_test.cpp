@@ -11,7 +11,10 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -276,6 +279,32 @@ private slots:
             }
             QVERIFY2(inside > 0, item->row().name);
         }
+    }
+
+    // Nothing is written as a PDF that was not drawn: a device that takes no
+    // data is refused, and no page is drawn on a PDF writer that another
+    // painter holds, the one writer on which no painter starts.
+    void pdfIsRefusedWhereThePageCannotBeDrawn()
+    {
+        QObject owner;
+        report::PrintedPage page(owner);
+        QByteArray kept("kept");
+        QBuffer readOnly(&kept);
+        QVERIFY(readOnly.open(QIODevice::ReadOnly));
+        QVERIFY(!report::writePdf(readOnly, page));
+        QCOMPARE(kept, QByteArray("kept"));
+        QTemporaryDir dir;
+        QFile unopenable(dir.filePath("no such folder/return.pdf"));
+        QVERIFY(!report::writePdf(unopenable, page));
+
+        QBuffer pdf;
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        QPdfWriter writer(&pdf);
+        QPainter holder(&writer);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^QPainter::begin"));
+        QVERIFY(!report::renderPage(writer, page));
+        QVERIFY(holder.end());
+        QVERIFY(report::renderPage(writer, page));
     }
 
     // Rules are drawn over the text items, so that no white hides them.

@@ -334,6 +334,15 @@ private slots:
         QTRY_COMPARE(wizard.messages.texts.size(), 1);
         QVERIFY(wizard.messages.texts.first().startsWith("บันทึกแฟ้ม "));
         QVERIFY(preview.isVisible());
+
+        // A file that opens but takes no data, as on a full disk.
+        if (QFile::exists("/dev/full")) {
+            QVERIFY(QFile::link("/dev/full", dir.filePath("full.pdf")));
+            preview.chooseFile = [&](QWidget *, const QString &) { return dir.filePath("full.pdf"); };
+            preview.savePdf->trigger();
+            QTRY_COMPARE(wizard.messages.texts.size(), 2);
+            QVERIFY(wizard.messages.texts.last().startsWith("บันทึกแฟ้ม "));
+        }
         QVERIFY(closeAll(wizard));
     }
 };
