@@ -5,6 +5,7 @@
 // arguments). Resident memory is sampled after giving freed memory back to
 // the system; prints the samples, the growth and whether the windows are
 // released.
+#include "live_windows.h"
 #include "main_window.h"
 #include "program.h"
 #include "return_walk.h"
@@ -152,10 +153,10 @@ int main(int argc, char *argv[])
     for (const Series *series : {&wizards, &wizardsNoCache, &prints})
         series->report();
 
-    const bool released = TFormsolve::instanceCount() == 0 && TFormbil::instanceCount() == 0;
+    const bool released = liveWindows<TFormsolve>() == 0 && liveWindows<TFormbil>() == 0;
     const bool flat = wizardsNoCache.flat() && prints.flat();
     std::printf("windows still alive: %d wizards, %d printed returns; %d messages answered\n",
-                TFormsolve::instanceCount(), TFormbil::instanceCount(), messages.answered);
+                liveWindows<TFormsolve>(), liveWindows<TFormbil>(), messages.answered);
     std::printf("growth that Qt's pixmap cache holds (bounded by its limit of %d KiB of pixmaps): %+.2f KiB a wizard\n",
                 QPixmapCache::cacheLimit(), wizards.growthPerWindow() - wizardsNoCache.growthPerWindow());
     std::printf("beyond that cache, growth under %.0f KiB a window: %s\n", kNoiseKibPerWindow,

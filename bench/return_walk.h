@@ -10,6 +10,7 @@
 #include "attachment_page.h"
 #include "formbil.h"
 #include "formsolve.h"
+#include "live_windows.h"
 #include "main_window.h"
 #include "page_output.h"
 #include "printed_return.h"
@@ -79,7 +80,7 @@ inline TFormsolve *openWizard(TFmain &main)
 inline bool closeWizard(TFormsolve &wizard)
 {
     wizard.Close1->trigger();
-    return settle([] { return TFormsolve::instanceCount() == 0; });
+    return settle([] { return liveWindows<TFormsolve>() == 0; });
 }
 
 // The attachment page after the answer "ใช่": one employer, the taxpayer's
@@ -150,7 +151,7 @@ inline void printToPdf(TFormsolve &w, QByteArray &pdf)
     QVERIFY(report::writePdf(out, w.Formbil->page()));
     QVERIFY(pdf.startsWith("%PDF-"));
     printed::closePreview(*w.Formbil);
-    QVERIFY(settle([&w] { return !w.Formbil && TFormbil::instanceCount() == 0; }));
+    QVERIFY(settle([&w] { return !w.Formbil && liveWindows<TFormbil>() == 0; }));
 }
 
 // Tells where a walk stopped that did not go as a user expects (the checks
@@ -177,7 +178,7 @@ inline bool wholeReturn(TFmain &main, tax::MaritalStatus status, QByteArray &pdf
     if (QTest::currentTestFailed())
         return stopped(w);
     QTest::mouseClick(w->TabSheet6->Button2, Qt::LeftButton);
-    return settle([] { return TFormsolve::instanceCount() == 0; }) || stopped(w);
+    return settle([] { return liveWindows<TFormsolve>() == 0; }) || stopped(w);
 }
 
 } // namespace bench

@@ -15,8 +15,6 @@
 
 namespace {
 
-int liveWindows = 0;
-
 QPushButton *placeButton(QWidget *surface, const char *name, const QString &text, QStyle::StandardPixmap glyph,
                          const QRect &rect)
 {
@@ -36,19 +34,12 @@ TFormbil::TFormbil(const QWidget &wizard, MessageBox showMessage, QWidget *paren
     setObjectName("Formbil");
     FormCreate(wizard);
     buildWindow();
-    ++liveWindows;
 }
 
 TFormbil::~TFormbil()
 {
     // The preview paints from this window's page; it goes first.
     delete m_preview.data();
-    --liveWindows;
-}
-
-int TFormbil::instanceCount()
-{
-    return liveWindows;
 }
 
 report::ReturnPreview *TFormbil::preview() const

@@ -31,9 +31,6 @@ public:
     TFormbil(const QWidget &wizard, MessageBox showMessage, QWidget *parent);
     ~TFormbil() override;
 
-    // Live instances, for checks that closed windows are released.
-    static int instanceCount();
-
     const report::PrintedPage &page() const { return m_page; }
     // The open preview, or null.
     report::ReturnPreview *preview() const;

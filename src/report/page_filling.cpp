@@ -2,11 +2,12 @@
 // leaves out, and the filling itself.
 #include "page_filling.h"
 
-#include "amount_text.h"
 #include "currency.h"
+#include "money_text.h"
 #include "printed_page.h"
 
 #include <QAbstractButton>
+#include <QByteArray>
 #include <QHash>
 #include <QStackedWidget>
 #include <QWidget>
@@ -29,87 +30,81 @@ enum class Way {
     lineTotal,  // line 28: to pay as shown, overpaid in parentheses, else nothing due
 };
 
+// The two persons' columns. In a row's names '%' stands for the column's
+// letter and '#' for the person's number, which the identity items carry.
+struct Person {
+    char letter;
+    char number;
+    bool spouse;
+};
+
+constexpr Person kTaxpayer{'m', '1', false};
+constexpr Person kSpouse{'f', '2', true};
+
 struct Source {
     const char *item;
-    const char *control;
+    const char *control; // null where the item reads no control
     Way way;
     const char *payChoice = nullptr;      // line 28: "ชำระเพิ่มเติม"
     const char *overpaidChoice = nullptr; // line 28: "ชำระไว้เกิน"
+    const char *spouseControl = nullptr;  // the spouse's control where the taxpayer's item reads none
 };
 
-// One person's items in the order they are filled.
-constexpr std::array kTaxpayerSources{
-    Source{"qid1", "id1", Way::text},
-    Source{"qidtax1", "idtax1", Way::text},
-    Source{"qname1", "name1", Way::text},
-    Source{"qsurname1", "surname1", Way::text},
-    Source{"qtotalm1", "total1m", Way::copy},
-    Source{"qvalm5", "ch4m", Way::typedMoney},
-    Source{"qvalm6", "ch5m", Way::typedMoney},
-    Source{"qvalm7", "ch6m", Way::typedMoney},
-    Source{"qvalm8", "ch7m", Way::typedMoney},
-    Source{"qvalm9", "ch8m", Way::typedMoney},
-    Source{"qvalm10", "ch9m", Way::typedMoney},
-    Source{"qvalm13", "ch10m", Way::typedMoney},
-    Source{"qvalm29", "ch16m", Way::money},
-    Source{"ch1m", "ch1m", Way::money},
-    Source{"ch2m", "ch2m", Way::money},
-    Source{"ch3m", "ch3m", Way::money},
-    Source{"dis1m", "dis1m", Way::copy},
-    Source{"total5m", "total5m", Way::copy},
-    Source{"total6m", "total6m", Way::copy},
-    Source{"total19m", "total19m", Way::copy},
-    Source{"total20m", "total20m", Way::copy},
-    Source{"total21m", "total21m", Way::copy},
-    Source{"total2m", "total2m", Way::copy},
-    Source{"ctotal3m", "copyoftotal3m", Way::copy},
-    Source{"total4m", "total4m", Way::copy},
-    Source{"ch17m", "ch17m", Way::typedMoney},
-    Source{"total22m", "total22m", Way::copy},
-    Source{"total23m", "total23m", Way::copy},
-    Source{"total24m", "total24m", Way::copy},
-    Source{"total25m", "total25m", Way::copy},
-    Source{"total26m", "total26m", Way::copy},
-    Source{"qtotalm28", "total27m", Way::lineTotal, "choice3m", "choice4m"},
-    Source{"qm30000", nullptr, Way::allowance},
-};
-
-constexpr std::array kSpouseSources{
-    Source{"qid2", "id2", Way::text},
-    Source{"qidtax2", "idtax2", Way::text},
-    Source{"qname2", "name2", Way::text},
-    Source{"qsurname2", "surname2", Way::text},
-    Source{"qtotalf1", "total1f", Way::copy},
-    Source{"qvalf5", "ch4f", Way::typedMoney},
-    Source{"qvalf6", "ch5f", Way::typedMoney},
-    Source{"qvalf7", "ch6f", Way::typedMoney},
-    Source{"qvalf8", "ch7f", Way::typedMoney},
-    Source{"qvalf9", "ch8f", Way::typedMoney},
-    Source{"qvalf10", "ch9f", Way::typedMoney},
-    Source{"qvalf13", "ch10f", Way::typedMoney},
-    Source{"qvalf29", "ch16f", Way::money},
-    Source{"ch1f", "ch1f", Way::money},
-    Source{"ch2f", "ch2f", Way::money},
-    Source{"ch3f", "ch3f", Way::money},
-    Source{"dis1f", "dis1f", Way::copy},
-    Source{"total5f", "total5f", Way::copy},
-    Source{"total6f", "total6f", Way::copy},
-    Source{"total19f", "total19f", Way::copy},
-    Source{"total20f", "total20f", Way::copy},
-    Source{"total21f", "total21f", Way::copy},
-    Source{"total2f", "total2f", Way::copy},
-    Source{"ctotal3f", "copyoftotal3f", Way::copy},
-    Source{"total4f", "total4f", Way::copy},
-    Source{"ch17f", "ch17f", Way::typedMoney},
-    Source{"total22f", "total22f", Way::copy},
-    Source{"total23f", "total23f", Way::copy},
-    Source{"total24f", "total24f", Way::copy},
-    Source{"total25f", "total25f", Way::copy},
-    Source{"total26f", "total26f", Way::copy},
-    Source{"qtotalf28", "total27f", Way::lineTotal, "choice3f", "choice4f"},
+// Each person's items in the order they are filled, the taxpayer's first.
+constexpr std::array kSources{
+    Source{"qid#", "id#", Way::text},
+    Source{"qidtax#", "idtax#", Way::text},
+    Source{"qname#", "name#", Way::text},
+    Source{"qsurname#", "surname#", Way::text},
+    Source{"qtotal%1", "total1%", Way::copy},
+    Source{"qval%5", "ch4%", Way::typedMoney},
+    Source{"qval%6", "ch5%", Way::typedMoney},
+    Source{"qval%7", "ch6%", Way::typedMoney},
+    Source{"qval%8", "ch7%", Way::typedMoney},
+    Source{"qval%9", "ch8%", Way::typedMoney},
+    Source{"qval%10", "ch9%", Way::typedMoney},
+    Source{"qval%13", "ch10%", Way::typedMoney},
+    Source{"qval%29", "ch16%", Way::money},
+    Source{"ch1%", "ch1%", Way::money},
+    Source{"ch2%", "ch2%", Way::money},
+    Source{"ch3%", "ch3%", Way::money},
+    Source{"dis1%", "dis1%", Way::copy},
+    Source{"total5%", "total5%", Way::copy},
+    Source{"total6%", "total6%", Way::copy},
+    Source{"total19%", "total19%", Way::copy},
+    Source{"total20%", "total20%", Way::copy},
+    Source{"total21%", "total21%", Way::copy},
+    Source{"total2%", "total2%", Way::copy},
+    Source{"ctotal3%", "copyoftotal3%", Way::copy},
+    Source{"total4%", "total4%", Way::copy},
+    Source{"ch17%", "ch17%", Way::typedMoney},
+    Source{"total22%", "total22%", Way::copy},
+    Source{"total23%", "total23%", Way::copy},
+    Source{"total24%", "total24%", Way::copy},
+    Source{"total25%", "total25%", Way::copy},
+    Source{"total26%", "total26%", Way::copy},
+    Source{"qtotal%28", "total27%", Way::lineTotal, "choice3%", "choice4%"},
     // The spouse allowance stands where the allowances page offers it.
-    Source{"qf30000", "p4", Way::allowance},
+    Source{"q%30000", nullptr, Way::allowance, nullptr, nullptr, "p4"},
 };
+
+// A row's names for one person; a name the row lacks is empty.
+struct Names {
+    QByteArray item, control, payChoice, overpaidChoice;
+};
+
+QByteArray named(const char *pattern, const Person &who)
+{
+    QByteArray name(pattern ? pattern : "");
+    return name.replace('%', who.letter).replace('#', who.number);
+}
+
+Names namesOf(const Source &source, const Person &who)
+{
+    const char *control = who.spouse && source.spouseControl ? source.spouseControl : source.control;
+    return {named(source.item, who), named(control, who), named(source.payChoice, who),
+            named(source.overpaidChoice, who)};
+}
 
 // The entered amounts, converted before anything is written.
 constexpr std::array kConvertedFirst{"ch16m", "ch16f", "ch1m", "ch2m", "ch3m", "ch1f", "ch2f", "ch3f"};
@@ -170,54 +165,50 @@ bool shownOnItsPage(const QWidget &control)
     return page == &control ? !control.isHidden() : control.isVisibleTo(page);
 }
 
-QString moneyText(tax::Currency amount)
-{
-    return QString::fromStdString(tax::formatMoney(amount));
-}
-
 // An amount typed as "2" or "10.50" prints as "2.00" or "10.50"; a text that
 // is no amount prints as it was typed.
 QString typedMoneyText(const QString &typed)
 {
     try {
-        return moneyText(tax::parseAmount(typed.toStdString())).trimmed();
+        return ui::moneyText(ui::amountOf(typed)).trimmed();
     } catch (const tax::AmountError &) {
         return typed;
     }
 }
 
-QString lineTotalText(const QWidget &wizard, const Source &source)
+QString lineTotalText(const QWidget &wizard, const Names &names)
 {
-    const QString shown = textOf(wizard, source.control);
-    if (isChecked(wizard, source.payChoice))
+    const QString shown = textOf(wizard, names.control.constData());
+    if (isChecked(wizard, names.payChoice.constData()))
         return shown;
-    if (isChecked(wizard, source.overpaidChoice))
+    if (isChecked(wizard, names.overpaidChoice.constData()))
         return QStringLiteral("( ") + shown + QLatin1Char(')');
     return QStringLiteral("0.00");
 }
 
-QString itemText(const QWidget &wizard, const Source &source, const QHash<QString, tax::Currency> &amounts)
+QString itemText(const QWidget &wizard, Way way, const Names &names, const QHash<QString, tax::Currency> &amounts)
 {
-    switch (source.way) {
+    switch (way) {
     case Way::copy:
-    case Way::text: return textOf(wizard, source.control);
-    case Way::money: return moneyText(amounts.value(QLatin1StringView(source.control)));
-    case Way::typedMoney: return typedMoneyText(textOf(wizard, source.control));
+    case Way::text: return textOf(wizard, names.control.constData());
+    case Way::money: return ui::moneyText(amounts.value(QLatin1StringView(names.control)));
+    case Way::typedMoney: return typedMoneyText(textOf(wizard, names.control.constData()));
     case Way::allowance: return QStringLiteral("30000.00");
-    case Way::lineTotal: return lineTotalText(wizard, source);
+    case Way::lineTotal: return lineTotalText(wizard, names);
     }
     return QString();
 }
 
-template <std::size_t N>
-void fillPerson(const QWidget &wizard, PrintedPage &page, const std::array<Source, N> &sources,
-                const QHash<QString, tax::Currency> &amounts, bool spouse, tax::MaritalStatus status)
+void fillPerson(const QWidget &wizard, PrintedPage &page, const QHash<QString, tax::Currency> &amounts,
+                const Person &who, tax::MaritalStatus status)
 {
-    for (const Source &source : sources) {
-        PageItem &item = page.item(source.item);
-        const bool prints = !spouse || (!leftOut(status, source.item) &&
-                                        (!source.control || shownOnItsPage(control(wizard, source.control))));
-        item.setText(prints ? itemText(wizard, source, amounts) : QString());
+    for (const Source &source : kSources) {
+        const Names names = namesOf(source, who);
+        PageItem &item = page.item(names.item.constData());
+        const bool prints = !who.spouse ||
+                            (!leftOut(status, names.item.constData()) &&
+                             (names.control.isEmpty() || shownOnItsPage(control(wizard, names.control.constData()))));
+        item.setText(prints ? itemText(wizard, source.way, names, amounts) : QString());
     }
 }
 
@@ -243,11 +234,11 @@ void fillPage(const QWidget &wizard, PrintedPage &page)
 {
     QHash<QString, tax::Currency> amounts;
     for (const char *name : kConvertedFirst)
-        amounts.insert(QLatin1StringView(name), tax::parseAmount(textOf(wizard, name).toStdString()));
+        amounts.insert(QLatin1StringView(name), ui::amountOf(textOf(wizard, name)));
 
     const tax::MaritalStatus status = statusShownBy(wizard);
-    fillPerson(wizard, page, kTaxpayerSources, amounts, false, status);
-    fillPerson(wizard, page, kSpouseSources, amounts, true, status);
+    fillPerson(wizard, page, amounts, kTaxpayer, status);
+    fillPerson(wizard, page, amounts, kSpouse, status);
 }
 
 } // namespace report

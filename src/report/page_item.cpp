@@ -1,6 +1,8 @@
 // Page items: their text, their size and their font.
 #include "page_item.h"
 
+#include "fonts.h"
+
 #include <QFontMetricsF>
 
 #include <cmath>
@@ -9,22 +11,10 @@ namespace report {
 
 namespace {
 
-// The page was laid out for EucrosiaUPC, whose letters are small for their
-// height; its Thai substitute fills the same rows at three quarters of it.
-constexpr double kSubstituteScale = 0.75;
-
 // Room kept free at each side of a growing text.
 constexpr int kGrowthMargin = 2;
 
 } // namespace
-
-QFont pageFont(int designHeight, bool bold)
-{
-    QFont font(QStringLiteral("EucrosiaUPC"));
-    font.setPixelSize(static_cast<int>(std::lround(designHeight * kSubstituteScale)));
-    font.setBold(bold);
-    return font;
-}
 
 double textWidth(const QFont &font, const QString &text)
 {
@@ -58,7 +48,7 @@ QRect PageItem::rect() const
 
 QFont PageItem::font() const
 {
-    return pageFont(m_row.fontHeight, m_row.bold);
+    return ui::printFont(m_row.fontHeight, m_row.bold);
 }
 
 } // namespace report

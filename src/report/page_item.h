@@ -34,9 +34,6 @@ private:
     int m_width = 0;
 };
 
-// The page's text font for a design height of 19, 21 or 24 pixels.
-QFont pageFont(int designHeight, bool bold);
-
 // The width the text needs in that font, in page pixels.
 double textWidth(const QFont &font, const QString &text);
 

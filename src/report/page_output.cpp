@@ -1,4 +1,4 @@
-// Printing, PDF writing and pictures of the printed page.
+// Printing and PDF writing of the printed page.
 #include "page_output.h"
 
 #include "printed_page.h"
@@ -38,11 +38,11 @@ void preparePrinter(QPrinter &printer)
     printer.setDocName(documentName());
 }
 
-void renderPage(QPagedPaintDevice &device, const PrintedPage &page)
+bool renderPage(QPagedPaintDevice &device, const PrintedPage &page)
 {
     QPainter painter(&device);
     if (!painter.isActive())
-        return;
+        return false;
     // Printers and PDF writers count in dots of their own resolution; the page
     // is laid out at 96 dots per inch from the sheet's top-left corner.
     // On another paper or turned sideways the page keeps its proportions.
@@ -50,6 +50,7 @@ void renderPage(QPagedPaintDevice &device, const PrintedPage &page)
     const double scale = std::min(sheet.width() / double(kPageSize.width()), sheet.height() / double(kPageSize.height()));
     painter.scale(scale, scale);
     page.paint(painter);
+    return painter.end();
 }
 
 bool writePdf(QIODevice &out, const PrintedPage &page)
@@ -62,8 +63,7 @@ bool writePdf(QIODevice &out, const PrintedPage &page)
     writer.setPageLayout(wholeSheet());
     writer.setTitle(documentName());
     writer.setCreator(QStringLiteral("varo91"));
-    renderPage(writer, page);
-    return true;
+    return renderPage(writer, page);
 }
 
 bool writePdf(const QString &fileName, const PrintedPage &page)
@@ -71,19 +71,9 @@ bool writePdf(const QString &fileName, const PrintedPage &page)
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    writePdf(file, page);
+    const bool drawn = writePdf(file, page);
     file.close();
-    return file.error() == QFileDevice::NoError;
-}
-
-QImage pageImage(const PrintedPage &page, double scale)
-{
-    QImage image(kPageSize * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.scale(scale, scale);
-    page.paint(painter);
-    return image;
+    return drawn && file.error() == QFileDevice::NoError;
 }
 
 } // namespace report

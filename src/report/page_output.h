@@ -1,8 +1,7 @@
-// The printed page on paper, in a PDF file and as a picture: each device
-// draws the same page, scaled from the 96-dpi page to its resolution.
+// The printed page on paper and in a PDF file: each device draws the same
+// page, scaled from the 96-dpi page to its resolution.
 #pragma once
 
-#include <QImage>
 #include <QString>
 
 class QIODevice;
@@ -19,14 +18,13 @@ QString documentName();
 // A4 portrait, painted from the sheet's corner, one copy, one-sided.
 void preparePrinter(QPrinter &printer);
 
-// Paints the page onto a printer or PDF writer set up for the whole A4 sheet.
-void renderPage(QPagedPaintDevice &device, const PrintedPage &page);
+// Paints the page onto a printer or PDF writer set up for the whole A4 sheet;
+// false when no painter could start on it, so that nothing was drawn.
+bool renderPage(QPagedPaintDevice &device, const PrintedPage &page);
 
-// Writes the page as a one-page A4 PDF; false when it cannot be written.
+// Writes the page as a one-page A4 PDF; false when the device takes no data
+// or the page could not be drawn on it.
 bool writePdf(QIODevice &out, const PrintedPage &page);
 bool writePdf(const QString &fileName, const PrintedPage &page);
-
-// The page as a picture, `scale` times the 96-dpi page.
-QImage pageImage(const PrintedPage &page, double scale = 1.0);
 
 } // namespace report

@@ -10,6 +10,7 @@
 #include "page_context.h"
 #include "question_panel.h"
 #include "sheet_controls.h"
+#include "utf8_text.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -133,11 +134,6 @@ constexpr int kLine14X = kCaptionX + kLine14CaptionWidth + 4;
 constexpr int kLine15CaptionX = kLine14X + kAmountWidth + ui::kBahtGap + ui::kBahtWidth + 4;
 constexpr int kLine15CaptionWidth = kAmountX - 6 - kLine15CaptionX;
 
-QString text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 // Positions inside the area of lines 10 to 16, given in panel coordinates.
 constexpr int areaX(int panelX)
 {
@@ -160,7 +156,7 @@ QLabel *placeAmountResult(QWidget *parent, const PageMember<QLabel> &member, int
 ui::BevelPanel *placeTitle(QWidget *parent, const char *name, const char *caption, const QRect &where)
 {
     ui::BevelPanel *title = ui::placePanel(parent, name, where, ui::BevelPanel::Bevel::raised, ui::BevelPanel::Bevel::none);
-    title->setCaption(text(caption));
+    title->setCaption(ui::text(caption));
     title->setFont(ui::dialogFont(11, true));
     return title;
 }
@@ -199,6 +195,11 @@ AllowancesPage::AllowancesPage(const ui::PageContext &context)
     bindHandlers();
 }
 
+QWidget *AllowancesPage::firstControl() const
+{
+    return p3;
+}
+
 ui::BevelPanel *AllowancesPage::buildPerson(const AllowancePerson &person, int top)
 {
     ui::BevelPanel *panel = ui::placePanel(this, person.panel, QRect(kPanelX, top, kPanelWidth, 0));
@@ -215,7 +216,7 @@ ui::BevelPanel *AllowancesPage::buildPerson(const AllowancePerson &person, int t
     }
     y = receipts->geometry().bottom() + 1;
 
-    ui::placeCaption(panel, text("17. เงินได้สุทธิ"), QRect(kCaptionX, y, kCaptionWidth, kLabelRow));
+    ui::placeCaption(panel, ui::text("17. เงินได้สุทธิ"), QRect(kCaptionX, y, kCaptionWidth, kLabelRow));
     person.line17.in(*this) = placeAmountResult(panel, person.line17, kAmountX, y);
     ui::placeBaht(panel, kAmountX + kAmountWidth, y);
     y += kLabelRow;
@@ -229,8 +230,8 @@ int AllowancesPage::buildLineEight(QWidget *panel, int y)
     const int top = y + kLabelInFieldRow;
     Panel6 = placeTitle(panel, "Panel6", "ค่าลดหย่อน", QRect(kTitleX, top, kTitleWidth, kLabelHeight));
     ui::placeCaption(panel, QStringLiteral("8. "), QRect(kCaptionX, top, 18, kLabelHeight));
-    p3 = ui::placeCheckBox(panel, "p3", text("ผู้มีเงินได้ (30,000 บาท)"), QRect(98, top, 164, kLabelHeight));
-    p4 = ui::placeCheckBox(panel, "p4", text("คู่สมรส (30,000 บาท กรณีไม่มีเงินได้หรือรวมคำนวณภาษี)"),
+    p3 = ui::placeCheckBox(panel, "p3", ui::text("ผู้มีเงินได้ (30,000 บาท)"), QRect(98, top, 164, kLabelHeight));
+    p4 = ui::placeCheckBox(panel, "p4", ui::text("คู่สมรส (30,000 บาท กรณีไม่มีเงินได้หรือรวมคำนวณภาษี)"),
                            QRect(274, top, 356, kLabelHeight));
     p3->setChecked(true);
     p4->setChecked(true);
@@ -244,11 +245,11 @@ int AllowancesPage::buildChildren(QWidget *panel, const AllowancePerson &person,
     for (const ChildrenGroup &group : kChildrenGroups) {
         const PageMember<QLineEdit> &field = group.field[person.side];
         const int fieldX = group.x + group.captionWidth + 2;
-        ui::placeCaption(panel, text(group.caption), QRect(group.x, top, group.captionWidth, kLabelHeight));
+        ui::placeCaption(panel, ui::text(group.caption), QRect(group.x, top, group.captionWidth, kLabelHeight));
         field.in(*this) = ui::placeField(panel, field.name, QRect(fieldX, y, kChildrenWidth, kFieldHeight),
                                          QStringLiteral("0"));
-        ui::placeCaption(panel, text("คน"), QRect(fieldX + kChildrenWidth + 4, top, 22, kLabelHeight));
-        ui::placeCaption(panel, text(group.note), QRect(group.x + kNoteIndent, y + kFieldRow, 262, kLabelHeight));
+        ui::placeCaption(panel, ui::text("คน"), QRect(fieldX + kChildrenWidth + 4, top, 22, kLabelHeight));
+        ui::placeCaption(panel, ui::text(group.note), QRect(group.x + kNoteIndent, y + kFieldRow, 262, kLabelHeight));
     }
     return y + kFieldRow + kLabelRow;
 }
@@ -261,10 +262,10 @@ QWidget *AllowancesPage::buildReceipts(QWidget *panel, const AllowancePerson &pe
     int y = 0;
     for (std::size_t i = 0; i < kReceiptRows.size(); ++i) {
         if (i == kRowsBeforeTotals) {
-            ui::placeCaption(area, text("14. รวมค่าลดหย่อน"), areaRect(kCaptionX, y, kLine14CaptionWidth, kLabelRow));
+            ui::placeCaption(area, ui::text("14. รวมค่าลดหย่อน"), areaRect(kCaptionX, y, kLine14CaptionWidth, kLabelRow));
             person.line14.in(*this) = placeAmountResult(area, person.line14, areaX(kLine14X), y);
             ui::placeBaht(area, areaX(kLine14X + kAmountWidth), y);
-            ui::placeCaption(area, text("15. คงเหลือเงินได้ก่อนหักลดหย่อนเงินบริจาค"),
+            ui::placeCaption(area, ui::text("15. คงเหลือเงินได้ก่อนหักลดหย่อนเงินบริจาค"),
                              areaRect(kLine15CaptionX, y, kLine15CaptionWidth, kLabelRow))
                 ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             person.line15.in(*this) = placeAmountResult(area, person.line15, areaX(kAmountX), y);
@@ -275,15 +276,15 @@ QWidget *AllowancesPage::buildReceipts(QWidget *panel, const AllowancePerson &pe
         int captionX = kCaptionX;
         const char *caption = row.caption;
         if (row.secondLine) {
-            ui::placeCaption(area, text(row.caption), areaRect(kCaptionX, y, kCaptionWidth, kLabelRow));
+            ui::placeCaption(area, ui::text(row.caption), areaRect(kCaptionX, y, kCaptionWidth, kLabelRow));
             y += kLabelRow;
             captionX += kNoteIndent;
             caption = row.secondLine;
         }
         const int labelTop = y + kLabelInFieldRow;
-        ui::placeCaption(area, text(caption), areaRect(captionX, labelTop, kCountX - 2 - captionX, kLabelHeight));
+        ui::placeCaption(area, ui::text(caption), areaRect(captionX, labelTop, kCountX - 2 - captionX, kLabelHeight));
         row.count[side].in(*this) = placeCount(area, row.count[side].name, areaRect(kCountX, y, kCountWidth, kFieldHeight));
-        ui::placeCaption(area, text("ฉบับ)"), areaRect(kCopiesX, labelTop, kCopiesWidth, kLabelHeight));
+        ui::placeCaption(area, ui::text("ฉบับ)"), areaRect(kCopiesX, labelTop, kCopiesWidth, kLabelHeight));
         row.amount[side].in(*this) = ui::placeField(area, row.amount[side].name,
                                                     areaRect(kAmountX, y, kAmountWidth, kFieldHeight), QStringLiteral("0"));
         ui::placeBaht(area, areaX(kAmountX + kAmountWidth), labelTop);

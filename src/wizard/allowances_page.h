@@ -4,8 +4,7 @@
 
 #include "allowances.h"
 #include "area_stack.h"
-
-#include <QWidget>
+#include "wizard_page.h"
 
 class QCheckBox;
 class QLabel;
@@ -17,10 +16,12 @@ class BevelPanel;
 class PageContext;
 }
 
-class AllowancesPage : public QWidget {
+class AllowancesPage : public WizardPage {
     Q_OBJECT
 public:
     explicit AllowancesPage(const ui::PageContext &context);
+
+    QWidget *firstControl() const override;
 
     ui::BevelPanel *Panel5 = nullptr;  // taxpayer
     ui::BevelPanel *Panel6 = nullptr;  // the page's title

@@ -8,6 +8,7 @@
 #include "money_text.h"
 #include "page_context.h"
 #include "sheet_controls.h"
+#include "utf8_text.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -113,11 +114,6 @@ constexpr HeaderLabel kHeader[]{
     {{&P::cidtax2, "cidtax2"}, "เลขประจำตัวผู้เสียภาษี  ", &AttachmentNames::idtax2},
 };
 
-QString text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 QRect columnHead(int person, int y)
 {
     return QRect(kAmountX[std::size_t(person)], y, kAmountWidth + kBahtGap + kBahtWidth, 20);
@@ -129,7 +125,7 @@ int buildRows(AttachmentPage &page, QWidget *area, std::span<const AmountRow> ro
     for (const AmountRow &row : rows) {
         const int top = y + (row.height - ui::kFieldHeight) / 2;
         const int labelTop = y + (row.height - kLabelRow) / 2;
-        ui::placeCaption(area, text(row.caption), QRect(kCaptionX, labelTop, kCaptionWidth, kLabelRow),
+        ui::placeCaption(area, ui::text(row.caption), QRect(kCaptionX, labelTop, kCaptionWidth, kLabelRow),
                          row.captionName);
         for (std::size_t person = 0; person < 2; ++person) {
             const int x = kAmountX[person];
@@ -139,10 +135,10 @@ int buildRows(AttachmentPage &page, QWidget *area, std::span<const AmountRow> ro
             } else {
                 // Inset as far as a field's text is, so that the decimals line up.
                 row.result[person].in(page) = ui::placeResult(area, row.result[person].name,
-                                                               QRect(x, labelTop, kAmountWidth - 4, kLabelRow), text(row.initial));
+                                                               QRect(x, labelTop, kAmountWidth - 4, kLabelRow), ui::text(row.initial));
             }
             if (row.baht[person])
-                ui::placeCaption(area, text("บาท"), QRect(x + kAmountWidth + kBahtGap, labelTop, kBahtWidth, kLabelRow),
+                ui::placeCaption(area, ui::text("บาท"), QRect(x + kAmountWidth + kBahtGap, labelTop, kBahtWidth, kLabelRow),
                                  row.baht[person]);
         }
         y += row.height;
@@ -157,9 +153,9 @@ AttachmentPage::AttachmentPage(const ui::PageContext &context)
 {
     setObjectName("TabSheet4");
 
-    heading = ui::placeCaption(this, text("ใบแนบแบบแสดงรยการ VARO 91"), QRect(0, 2, 789, 22), "heading", true);
+    heading = ui::placeCaption(this, ui::text("ใบแนบแบบแสดงรยการ VARO 91"), QRect(0, 2, 789, 22), "heading", true);
     heading->setAlignment(Qt::AlignCenter);
-    subject = ui::placeCaption(this, text("การคำนวณเงินได้ที่นายจ้างจ่ายให้ครั้งเดียวเพราะเหตุออกจากงานเฉพาะที่เลือกเสียภาษีโดยไม่นำมารวมคำนวณกับเงินได้อื่นๆ"),
+    subject = ui::placeCaption(this, ui::text("การคำนวณเงินได้ที่นายจ้างจ่ายให้ครั้งเดียวเพราะเหตุออกจากงานเฉพาะที่เลือกเสียภาษีโดยไม่นำมารวมคำนวณกับเงินได้อื่นๆ"),
                                QRect(0, 24, 789, 22), "subject", true);
     subject->setAlignment(Qt::AlignCenter);
 
@@ -167,7 +163,7 @@ AttachmentPage::AttachmentPage(const ui::PageContext &context)
     Panel81->setObjectName("Panel81");
     Panel81->setGeometry(kFieldsArea);
     Panel81->setBevels(ui::BevelPanel::Bevel::raised, ui::BevelPanel::Bevel::lowered, 1);
-    Panel81->setCaption(text("กด Enter เพื่อกรอกหน้าต่อไป"));
+    Panel81->setCaption(ui::text("กด Enter เพื่อกรอกหน้าต่อไป"));
     Panel81->setFont(ui::dialogFont(16, true));
     entryFields = new QWidget(this);
     entryFields->setObjectName("entryFields");
@@ -190,6 +186,14 @@ AttachmentPage::AttachmentPage(const ui::PageContext &context)
     m_context.setDefaultButton(this, BitBtn6);
 }
 
+QWidget *AttachmentPage::firstControl() const
+{
+    // Under its cover the page can only be passed on with the next button.
+    if (ui::canTakeFocus(nameboss1))
+        return nameboss1;
+    return BitBtn6;
+}
+
 void AttachmentPage::buildHeader()
 {
     // Name and surname side by side, the tax number below them; the
@@ -204,15 +208,15 @@ void AttachmentPage::buildHeader()
 
 void AttachmentPage::buildEmployers()
 {
-    ui::placeCaption(entryFields, text("1. ชื่อนายจ้าง"), QRect(kCaptionX, 44, 200, kLabelRow), "", true);
+    ui::placeCaption(entryFields, ui::text("1. ชื่อนายจ้าง"), QRect(kCaptionX, 44, 200, kLabelRow), "", true);
     // Two employers side by side on each of two rows, in the order of their numbers.
     int index = 0;
     for (const EmployerRow &row : kEmployers) {
         const int x = index % 2 == 0 ? kCaptionX : 400;
         const int y = 66 + index / 2 * kFieldRow;
         if (index < 2)
-            ui::placeResult(entryFields, "", QRect(x + 220, 44, 132, kLabelRow), text("จำนวนปี ที่ทำงาน"));
-        ui::placeCaption(entryFields, text(row.number), QRect(x, y, 14, ui::kFieldHeight));
+            ui::placeResult(entryFields, "", QRect(x + 220, 44, 132, kLabelRow), ui::text("จำนวนปี ที่ทำงาน"));
+        ui::placeCaption(entryFields, ui::text(row.number), QRect(x, y, 14, ui::kFieldHeight));
         row.name.in(*this) = ui::placeField(entryFields, row.name.name, QRect(x + 16, y, 270, ui::kFieldHeight), QString(),
                                             Qt::AlignLeft);
         row.years.in(*this) = ui::placeField(entryFields, row.years.name, QRect(x + 292, y, 60, ui::kFieldHeight),
@@ -223,14 +227,14 @@ void AttachmentPage::buildEmployers()
 
 int AttachmentPage::buildItems()
 {
-    ui::placeCaption(entryFields, text("รายการเงินได้ที่นายจ้างจ่ายให้ครั้งเดียว ฯ"),
+    ui::placeCaption(entryFields, ui::text("รายการเงินได้ที่นายจ้างจ่ายให้ครั้งเดียว ฯ"),
                      QRect(kCaptionX, 122, kCaptionWidth, 20), "", true);
-    ui::placeCaption(entryFields, text("กรณีได้รับจากนายจ้างต่างรายกัน ให้รวมเงินได้เข้าด้วยกัน"),
+    ui::placeCaption(entryFields, ui::text("กรณีได้รับจากนายจ้างต่างรายกัน ให้รวมเงินได้เข้าด้วยกัน"),
                      QRect(kCaptionX, 142, kCaptionWidth, 20));
-    ui::placeCaption(entryFields, text("จำนวนเงินได้"), QRect(kAmountX[0], 122, kColumnsWidth, 20), "", true)
+    ui::placeCaption(entryFields, ui::text("จำนวนเงินได้"), QRect(kAmountX[0], 122, kColumnsWidth, 20), "", true)
         ->setAlignment(Qt::AlignCenter);
-    ui::placeCaption(entryFields, text("ผู้มีเงินได้"), columnHead(0, 142))->setAlignment(Qt::AlignCenter);
-    Label139 = ui::placeCaption(entryFields, text("คู่สมรส"), columnHead(1, 142), "Label139");
+    ui::placeCaption(entryFields, ui::text("ผู้มีเงินได้"), columnHead(0, 142))->setAlignment(Qt::AlignCenter);
+    Label139 = ui::placeCaption(entryFields, ui::text("คู่สมรส"), columnHead(1, 142), "Label139");
     Label139->setAlignment(Qt::AlignCenter);
     return buildRows(*this, entryFields, kItemRows, 164);
 }
@@ -242,7 +246,7 @@ void AttachmentPage::buildLines(int top)
     // The compute button stands on line 2, whose expense it works out.
     const QLabel *line2 = entryFields->findChild<QLabel *>("line2Caption");
     const int line2Right = kCaptionX + line2->fontMetrics().horizontalAdvance(line2->text());
-    computebutton = ui::placeButton(entryFields, "computebutton", text("วิธีการคำนวณค่าใช้จ่าย"),
+    computebutton = ui::placeButton(entryFields, "computebutton", ui::text("วิธีการคำนวณค่าใช้จ่าย"),
                                     QRect(line2Right + 24, line2->y() + (kLabelRow - ui::kFieldHeight) / 2 + 1, 170, ui::kFieldHeight));
 
     // The number of certificates fills the run of blanks in line 5's caption,
@@ -286,7 +290,7 @@ void AttachmentPage::bindHandlers()
 void AttachmentPage::copyNames(const AttachmentNames &names)
 {
     for (const HeaderLabel &header : kHeader)
-        header.label.in(*this)->setText(text(header.prefix) + names.*header.source);
+        header.label.in(*this)->setText(ui::text(header.prefix) + names.*header.source);
 }
 
 void AttachmentPage::answerYes(const AttachmentNames &names)
@@ -351,7 +355,7 @@ void AttachmentPage::computebuttonExit(QWidget *receiving)
         return;
     if (m_severanceUsed && m_severanceUsed())
         return;
-    m_context.showMessage(text("กรุณาทำการควณภาษีให้เสร็จก่อน  !!!"));
+    m_context.showMessage(ui::text("กรุณาทำการควณภาษีให้เสร็จก่อน  !!!"));
     m_context.refuse(computebutton);
 }
 

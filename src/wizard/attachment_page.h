@@ -4,8 +4,7 @@
 
 #include "area_stack.h"
 #include "attachment.h"
-
-#include <QWidget>
+#include "wizard_page.h"
 
 #include <array>
 #include <functional>
@@ -24,10 +23,12 @@ struct AttachmentNames {
     QString name2, surname2, idtax2;
 };
 
-class AttachmentPage : public QWidget {
+class AttachmentPage : public WizardPage {
     Q_OBJECT
 public:
     explicit AttachmentPage(const ui::PageContext &context);
+
+    QWidget *firstControl() const override;
 
     // The allowances page's question answered: "ใช่" opens the page to be filled
     // in, "ไม่" opens it under its cover with the focus on the next button.

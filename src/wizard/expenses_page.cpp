@@ -7,6 +7,7 @@
 #include "money_text.h"
 #include "page_context.h"
 #include "sheet_controls.h"
+#include "utf8_text.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -76,11 +77,6 @@ constexpr TotalLine kTotals[]{
        {"คู่สมรส : ", {&P::Label39, "Label39"}, {&P::total4f, "total4f"}, "Label161"}}}},
 };
 
-QString text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 // A computed amount at `x` in the row at `y`, and its "บาท".
 QLabel *placeAmount(QWidget *parent, const char *name, int x, int y, const char *bahtName = "")
 {
@@ -108,7 +104,7 @@ ExpensesPage::ExpensesPage(const ui::PageContext &context)
         y += kRowPitch;
         const MarkRow &mark = kMarks[person];
         QCheckBox *box = mark.box.in(*this) =
-            ui::placeCheckBox(panel, mark.box.name, text(mark.caption), QRect(kPersonX, y, kPersonWidth, ui::kFieldHeight));
+            ui::placeCheckBox(panel, mark.box.name, ui::text(mark.caption), QRect(kPersonX, y, kPersonWidth, ui::kFieldHeight));
         box->setChecked(true);
         // The spouse's amount and its "บาท" lie in a panel of their own.
         QWidget *host = panel;
@@ -124,10 +120,10 @@ ExpensesPage::ExpensesPage(const ui::PageContext &context)
 
     for (const TotalLine &line : kTotals) {
         y += kRowPitch + kLineGap;
-        ui::placeCaption(panel, text(line.caption), QRect(kCaptionX, y, kCaptionWidth, ui::kFieldHeight));
+        ui::placeCaption(panel, ui::text(line.caption), QRect(kCaptionX, y, kCaptionWidth, ui::kFieldHeight));
         for (const PersonRow &row : line.persons) {
             y += kRowPitch;
-            QLabel *caption = ui::placeCaption(panel, text(row.caption), QRect(kPersonX, y, kPersonWidth, ui::kFieldHeight),
+            QLabel *caption = ui::placeCaption(panel, ui::text(row.caption), QRect(kPersonX, y, kPersonWidth, ui::kFieldHeight),
                                                row.captionLabel.name ? row.captionLabel.name : "");
             if (row.captionLabel.member)
                 row.captionLabel.in(*this) = caption;
@@ -143,6 +139,11 @@ ExpensesPage::ExpensesPage(const ui::PageContext &context)
     context.onClick(Okbut2, [this] { Okbut2Click(); });
     context.onExit(Okbut2, [this](QWidget *receiving) { Okbut2Exit(receiving); });
     context.setDefaultButton(this, Okbut2);
+}
+
+QWidget *ExpensesPage::firstControl() const
+{
+    return p1;
 }
 
 void ExpensesPage::enter()

@@ -2,8 +2,7 @@
 #pragma once
 
 #include "entry_steps.h"
-
-#include <QWidget>
+#include "wizard_page.h"
 
 class QCheckBox;
 class QLabel;
@@ -12,10 +11,12 @@ namespace ui {
 class PageContext;
 }
 
-class ExpensesPage : public QWidget {
+class ExpensesPage : public WizardPage {
     Q_OBJECT
 public:
     explicit ExpensesPage(const ui::PageContext &context);
+
+    QWidget *firstControl() const override;
 
     QLabel *Label5 = nullptr, *Label33 = nullptr, *Label8 = nullptr;
     QCheckBox *p1 = nullptr, *p2 = nullptr;

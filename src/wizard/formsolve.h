@@ -38,9 +38,6 @@ public:
     TFormsolve(QLabel *usageCount, QWidget *aboutBox, QWidget *parent = nullptr);
     ~TFormsolve() override;
 
-    // Live instances, for checks that closed windows are released.
-    static int instanceCount();
-
     QMenuBar *MainMenu1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QAction *N1 = nullptr;

@@ -6,6 +6,7 @@
 #include "money_text.h"
 #include "page_context.h"
 #include "sheet_controls.h"
+#include "utf8_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -81,11 +82,6 @@ constexpr std::array<Block, 2> kPersons{{
 const QString kEnterAnAmount = QStringLiteral("กรุณาใส่ตัวเลขจำนวนเงิน  !!!");
 const QString kFiguresOnly = QStringLiteral("กรุณาใส่เฉพาะตัวเลข  !!!");
 
-QString text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 std::size_t indexOf(Person who)
 {
     return who == Person::taxpayer ? 0 : 1;
@@ -107,24 +103,29 @@ IncomePage::IncomePage(const ui::PageContext &context)
     context.setDefaultButton(this, Okbut1);
 }
 
+QWidget *IncomePage::firstControl() const
+{
+    return ch1m;
+}
+
 ui::BevelPanel *IncomePage::buildPerson(Person who)
 {
     const std::size_t person = indexOf(who);
     const Block &block = kPersons[person];
     ui::BevelPanel *panel = block.panel.in(*this) = ui::placePanel(this, block.panel.name, kBlocks[person]);
-    block.heading.in(*this) = ui::placeCaption(panel, text(block.headingText),
+    block.heading.in(*this) = ui::placeCaption(panel, ui::text(block.headingText),
                                                QRect(kCaptionX, kPadding, kCaptionWidth, ui::kLabelHeight), block.heading.name, true);
 
     const int labelInset = (ui::kFieldHeight - ui::kLabelHeight) / 2;
     int y = kFirstLineY;
     for (const IncomeRow &row : kRows) {
-        ui::placeCaption(panel, text(row.caption), QRect(kCaptionX, y, kCaptionWidth, ui::kFieldHeight));
+        ui::placeCaption(panel, ui::text(row.caption), QRect(kCaptionX, y, kCaptionWidth, ui::kFieldHeight));
         QLineEdit *field = row.field[person].in(*this) = ui::placeField(
-            panel, row.field[person].name, QRect(kAmountX, y, ui::kAmountWidth, ui::kFieldHeight), text(row.initial[person]));
+            panel, row.field[person].name, QRect(kAmountX, y, ui::kAmountWidth, ui::kFieldHeight), ui::text(row.initial[person]));
         ui::placeBaht(panel, kAmountX + ui::kAmountWidth, y + labelInset);
         y += ui::kFieldHeight;
         if (*row.note) {
-            ui::placeCaption(panel, text(row.note), QRect(kNoteX, y, kCaptionWidth - (kNoteX - kCaptionX), ui::kLabelHeight));
+            ui::placeCaption(panel, ui::text(row.note), QRect(kNoteX, y, kCaptionWidth - (kNoteX - kCaptionX), ui::kLabelHeight));
             y += ui::kLabelHeight;
         }
         y += kLineGap;

@@ -2,8 +2,7 @@
 #pragma once
 
 #include "entry_steps.h"
-
-#include <QWidget>
+#include "wizard_page.h"
 
 class QLabel;
 class QLineEdit;
@@ -13,10 +12,12 @@ class BevelPanel;
 class PageContext;
 }
 
-class IncomePage : public QWidget {
+class IncomePage : public WizardPage {
     Q_OBJECT
 public:
     explicit IncomePage(const ui::PageContext &context);
+
+    QWidget *firstControl() const override;
 
     ui::BevelPanel *Panel1 = nullptr;  // taxpayer
     ui::BevelPanel *Panel17 = nullptr; // spouse

@@ -6,6 +6,7 @@
 #include "identity_number.h"
 #include "page_context.h"
 #include "sheet_controls.h"
+#include "utf8_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -137,11 +138,6 @@ constexpr StatusButton kStatusButtons[]{
 constexpr std::array<int, 2> kStatusColumnX{82, 430};
 constexpr int kStatusWidth = 330;
 
-QString text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 int personRowY(int row)
 {
     return kPadding + row * kPersonRowPitch;
@@ -192,7 +188,7 @@ ui::BevelPanel *PersonalDataArea::buildPerson(int person, const QString &title)
 
     ui::placeCaption(panel, title, QRect(kHeadX, personRowY(0), kHeadWidth, ui::kFieldHeight), "", true);
     for (const RowHead &head : kRowHeads)
-        ui::placeCaption(panel, text(head.caption), QRect(kHeadX, personRowY(head.row), kHeadWidth, ui::kFieldHeight));
+        ui::placeCaption(panel, ui::text(head.caption), QRect(kHeadX, personRowY(head.row), kHeadWidth, ui::kFieldHeight));
 
     for (const FieldRow &f : kFields) {
         const int y = personRowY(f.row);
@@ -202,7 +198,7 @@ ui::BevelPanel *PersonalDataArea::buildPerson(int person, const QString &title)
             field->setMaxLength(f.maxLength);
         this->*(taxpayer ? f.taxpayer : f.spouse) = field;
         const QRect captionRect(f.slot.captionX, y, f.slot.fieldX - kCaptionGap - f.slot.captionX, ui::kFieldHeight);
-        QLabel *caption = ui::placeCaption(panel, text(f.caption), captionRect,
+        QLabel *caption = ui::placeCaption(panel, ui::text(f.caption), captionRect,
                                            taxpayer || !f.spouseCaption.name ? "" : f.spouseCaption.name);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setBuddy(field);
@@ -212,8 +208,8 @@ ui::BevelPanel *PersonalDataArea::buildPerson(int person, const QString &title)
 
     QLineEdit *name = taxpayer ? name1 : name2;
     QLineEdit *surname = taxpayer ? surname1 : surname2;
-    name->setText(text(kSampleNames[std::size_t(person - 1)][0]));
-    surname->setText(text(kSampleNames[std::size_t(person - 1)][1]));
+    name->setText(ui::text(kSampleNames[std::size_t(person - 1)][0]));
+    surname->setText(ui::text(kSampleNames[std::size_t(person - 1)][1]));
     name->setToolTip(QStringLiteral("(ให้ระบุให้ชัดเจนว่าเป็น นาย นาง นางสาว หรือยศ)"));
     return panel;
 }
@@ -226,7 +222,7 @@ void PersonalDataArea::buildStatus()
     for (const StatusButton &s : kStatusButtons) {
         const QRect where(kStatusColumnX[std::size_t(index / kStatusRows)],
                           kPadding + index % kStatusRows * kStatusRowPitch, kStatusWidth, ui::kFieldHeight);
-        QRadioButton *button = ui::placeRadioButton(Panel72, s.name, text(s.caption), where);
+        QRadioButton *button = ui::placeRadioButton(Panel72, s.name, ui::text(s.caption), where);
         this->*s.button = button;
         const Handler click = s.click;
         connect(button, &QRadioButton::toggled, this, [this, click](bool checked) {

@@ -7,6 +7,7 @@
 #include "narrow_text.h"
 #include "page_context.h"
 #include "sheet_controls.h"
+#include "utf8_text.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -81,15 +82,10 @@ constexpr int kButtonsWithoutBlocks = 230;
 // Room kept between a narrowed caption and the button's bevel.
 constexpr int kButtonPadding = 8;
 
-QString text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 // A caption as wide as its text, or narrowed to end a little before `limit`.
 QLabel *placeBlockCaption(QWidget *block, const char *caption, int y, int limit = kBlockWidth)
 {
-    QLabel *label = ui::placeCaption(block, text(caption), QRect(kCaptionX, y, 0, ui::kLabelHeight));
+    QLabel *label = ui::placeCaption(block, ui::text(caption), QRect(kCaptionX, y, 0, ui::kLabelHeight));
     label->resize(std::min(label->sizeHint().width(), limit - kGap - kCaptionX), ui::kLabelHeight);
     ui::narrowToFit(label);
     return label;
@@ -98,7 +94,7 @@ QLabel *placeBlockCaption(QWidget *block, const char *caption, int y, int limit 
 // A radio button as wide as its text, or narrowed to end a little before `limit`.
 QRadioButton *placeChoice(QWidget *block, const char *name, const char *caption, int x, int y, int limit = kBlockWidth)
 {
-    QRadioButton *button = ui::placeRadioButton(block, name, text(caption), QRect(x, y, 0, ui::kLabelHeight));
+    QRadioButton *button = ui::placeRadioButton(block, name, ui::text(caption), QRect(x, y, 0, ui::kLabelHeight));
     button->resize(std::min(button->sizeHint().width(), limit - kGap - x), ui::kLabelHeight);
     ui::narrowToFit(button);
     return button;
@@ -108,7 +104,7 @@ void buildBlock(RefundPage &page, QWidget *sheet, const RefundBlock &b)
 {
     b.heading.in(page) = ui::placePanel(sheet, b.heading.name, QRect(QPoint(kHeadingX, b.top), kHeadingSize),
                                         Bevel::raised, Bevel::none);
-    b.heading.in(page)->setCaption(text(b.title));
+    b.heading.in(page)->setCaption(ui::text(b.title));
     ui::BevelPanel *block = ui::placePanel(sheet, b.block.name, QRect(kBlockX, b.top, kBlockWidth, b.height),
                                            Bevel::raised, Bevel::none);
     b.block.in(page) = block;
@@ -118,8 +114,8 @@ void buildBlock(RefundPage &page, QWidget *sheet, const RefundBlock &b)
     // The design-time text is the label's own name; opening the page replaces it.
     b.amount.in(page) = ui::placeResult(block, b.amount.name,
                                         QRect(amountLeft, kAmountY, kBahtX - kGap - amountLeft, ui::kLabelHeight),
-                                        text(b.amount.name));
-    ui::placeCaption(block, text("บาท"), QRect(kBahtX, kAmountY, ui::kBahtWidth, ui::kLabelHeight));
+                                        ui::text(b.amount.name));
+    ui::placeCaption(block, ui::text("บาท"), QRect(kBahtX, kAmountY, ui::kBahtWidth, ui::kLabelHeight));
 
     b.cash.in(page) = placeChoice(block, b.cash.name, "(1) เป็นเงินสด", kCaptionX, kCashY);
     b.deposit.in(page) = placeChoice(block, b.deposit.name, "(2) ให้นำเข้าบัญชีเงินฝากของข้าพเจ้า", kCaptionX, kDepositY);
@@ -154,8 +150,8 @@ RefundPage::RefundPage(const ui::PageContext &context)
     buildBlock(*this, Panel80, kTaxpayer);
     buildBlock(*this, Panel80, kSpouse);
 
-    Button1 = ui::placeButton(Panel80, "Button1", text("พิมพ์รายงาน การเสียภาษี"), QRect());
-    Button2 = ui::placeButton(Panel80, "Button2", text("ปิดโปรแกรม"), QRect());
+    Button1 = ui::placeButton(Panel80, "Button1", ui::text("พิมพ์รายงาน การเสียภาษี"), QRect());
+    Button2 = ui::placeButton(Panel80, "Button2", ui::text("ปิดโปรแกรม"), QRect());
     placeButtons(kButtonsBelowBlocks);
     // The print button's caption is wider than the button the form gives it.
     ui::narrowToFit(Button1, kButtonPadding);
@@ -169,6 +165,11 @@ RefundPage::RefundPage(const ui::PageContext &context)
     // had the focus; here every radio button is a Tab stop.
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget *, QWidget *now) { keepChoicesInTabOrder(now); });
+}
+
+QWidget *RefundPage::firstControl() const
+{
+    return nullptr;
 }
 
 void RefundPage::keepChoicesInTabOrder(QWidget *focused)

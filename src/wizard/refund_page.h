@@ -2,8 +2,9 @@
 // line 28 is to be refunded to each person, and the wizard's closing buttons.
 #pragma once
 
+#include "wizard_page.h"
+
 #include <QString>
-#include <QWidget>
 
 class QLabel;
 class QLineEdit;
@@ -23,10 +24,12 @@ struct RefundLines {
     bool spouseOverpaid = false;
 };
 
-class RefundPage : public QWidget {
+class RefundPage : public WizardPage {
     Q_OBJECT
 public:
     explicit RefundPage(const ui::PageContext &context);
+
+    QWidget *firstControl() const override;
 
     // The tax computation page's next button: opens the page with a block for
     // each person whose line 28 is overpaid (the spouse's only on a return

@@ -8,6 +8,7 @@
 #include "money_text.h"
 #include "page_context.h"
 #include "sheet_controls.h"
+#include "utf8_text.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -88,11 +89,6 @@ constexpr ResultRow kResultRows[]{
     {&SeveranceHalf::line13, "13. รวม ค่าใช้จ่ายที่หักได้ทั้งหมด (10.+12.)", "(ยกไปกรอกใน 2.)", 297},
 };
 
-QString text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 } // namespace
 
 SeverancePanel::SeverancePanel(const ui::PageContext &context)
@@ -101,7 +97,7 @@ SeverancePanel::SeverancePanel(const ui::PageContext &context)
     setObjectName("compute1");
     setBevels(Bevel::raised, Bevel::raised, 3);
 
-    title = ui::placeCaption(this, text("วิธีคำนวณค่าใช้จ่ายของเงินได้พึงประเมินที่นายจ่ายให้ครั้งเดียวเพราะเหตุออกจากงาน"),
+    title = ui::placeCaption(this, ui::text("วิธีคำนวณค่าใช้จ่ายของเงินได้พึงประเมินที่นายจ่ายให้ครั้งเดียวเพราะเหตุออกจากงาน"),
                              QRect(5, 5, 727, kLineHeight), "title", true);
     title->setAlignment(Qt::AlignCenter);
 
@@ -135,30 +131,30 @@ void SeverancePanel::buildHalf(const SeveranceHalf &half, ui::BevelPanel *area)
     area->setBevels(Bevel::lowered, Bevel::none);
     auto *heading = new ui::BevelPanel(area);
     heading->setGeometry(2, 2, kHalfWidth - 4, kLineHeight);
-    heading->setCaption(text(half.heading));
+    heading->setCaption(ui::text(half.heading));
     heading->setFont(ui::dialogFont(11, true));
 
     P &self = *this;
     const QString zero = QStringLiteral("0");
-    half.lineCaption.in(self) = ui::placeCaption(area, text("8. เงินเดือนรับจากนายจ้าง"),
+    half.lineCaption.in(self) = ui::placeCaption(area, ui::text("8. เงินเดือนรับจากนายจ้าง"),
                                                  QRect(kCaptionX, 24, 300, kLineHeight), half.lineCaption.name);
 
-    half.lastMonth.in(self) = new QCheckBox(text("เดือนสุดท้าย"), area);
+    half.lastMonth.in(self) = new QCheckBox(ui::text("เดือนสุดท้าย"), area);
     half.lastMonth.in(self)->setGeometry(kCaptionX + 2, 44, 98, 22);
-    half.sameSalary.in(self) = ui::placeCaption(area, text("(กรณีมีเงินเดือนเท่ากันตลอดปีภาษี) หรือ"),
+    half.sameSalary.in(self) = ui::placeCaption(area, ui::text("(กรณีมีเงินเดือนเท่ากันตลอดปีภาษี) หรือ"),
                                                 QRect(106, 44, 244, 22), half.sameSalary.name);
-    half.averaged.in(self) = new QCheckBox(text("เฉลี่ย 12 เดือนสุดท้าย"), area);
+    half.averaged.in(self) = new QCheckBox(ui::text("เฉลี่ย 12 เดือนสุดท้าย"), area);
     half.averaged.in(self)->setGeometry(kCaptionX + 2, 66, 148, 22);
-    half.plusTen.in(self) = ui::placeCaption(area, text(" + ร้อยละ 10 ของเงินเดือนถัวเฉลี่ย"),
+    half.plusTen.in(self) = ui::placeCaption(area, ui::text(" + ร้อยละ 10 ของเงินเดือนถัวเฉลี่ย"),
                                              QRect(156, 66, 200, 22), half.plusTen.name);
     for (const PanelMember<QCheckBox> *box : {&half.lastMonth, &half.averaged})
-        box->in(self)->setObjectName(text(box->name));
+        box->in(self)->setObjectName(ui::text(box->name));
 
     half.salary.in(self) = ui::placeField(area, half.salary.name, QRect(kIndentX, 90, 104, ui::kFieldHeight), zero);
     half.times.in(self) = ui::placeCaption(area, QStringLiteral("x"), QRect(122, 90, 10, ui::kFieldHeight), half.times.name);
     half.years.in(self) = ui::placeField(area, half.years.name, QRect(134, 90, 46, ui::kFieldHeight), zero);
-    half.yearUnit.in(self) = ui::placeCaption(area, text("ปี"), QRect(184, 90, 18, ui::kFieldHeight), half.yearUnit.name);
-    half.yearsWorked.in(self) = ui::placeCaption(area, text("(จำนวนปีที่ทำงาน)"), QRect(204, 90, 120, ui::kFieldHeight),
+    half.yearUnit.in(self) = ui::placeCaption(area, ui::text("ปี"), QRect(184, 90, 18, ui::kFieldHeight), half.yearUnit.name);
+    half.yearsWorked.in(self) = ui::placeCaption(area, ui::text("(จำนวนปีที่ทำงาน)"), QRect(204, 90, 120, ui::kFieldHeight),
                                                  half.yearsWorked.name);
     half.product.in(self) = ui::placeField(area, half.product.name, QRect(kIndentX, 117, 104, ui::kFieldHeight), zero);
     half.product.in(self)->setReadOnly(true);
@@ -166,30 +162,30 @@ void SeverancePanel::buildHalf(const SeveranceHalf &half, ui::BevelPanel *area)
     for (const ResultRow &row : kResultRows) {
         const PanelMember<QLabel> &line = half.*row.line;
         const int amountY = row.secondPart ? row.y + kLineHeight : row.y;
-        ui::placeCaption(area, text(row.caption), QRect(kCaptionX, row.y, kHalfWidth - 2 * kCaptionX, kLineHeight));
+        ui::placeCaption(area, ui::text(row.caption), QRect(kCaptionX, row.y, kHalfWidth - 2 * kCaptionX, kLineHeight));
         if (row.secondPart)
-            ui::placeCaption(area, text(row.secondPart), QRect(kIndentX, amountY, kAmountX - kIndentX, kLineHeight));
+            ui::placeCaption(area, ui::text(row.secondPart), QRect(kIndentX, amountY, kAmountX - kIndentX, kLineHeight));
         line.in(self) = ui::placeResult(area, line.name, QRect(kAmountX, amountY, kAmountWidth, kLineHeight), zero);
-        ui::placeCaption(area, text("บาท"), QRect(kBahtX, amountY, kBahtWidth, kLineHeight),
+        ui::placeCaption(area, ui::text("บาท"), QRect(kBahtX, amountY, kBahtWidth, kLineHeight),
                          (QByteArray(line.name) + "Baht").constData());
     }
 
     // Line 10: the rate per year, and the years it is multiplied by.
     constexpr int rateY = 206;
-    half.rate7000.in(self) = new QRadioButton(text("7,000 หรือ"), area);
+    half.rate7000.in(self) = new QRadioButton(ui::text("7,000 หรือ"), area);
     half.rate7000.in(self)->setGeometry(kIndentX, rateY, 88, ui::kFieldHeight);
     half.rate3500.in(self) = new QRadioButton(QStringLiteral("3,500"), area);
     half.rate3500.in(self)->setGeometry(102, rateY, 60, ui::kFieldHeight);
     for (const PanelMember<QRadioButton> *radio : {&half.rate7000, &half.rate3500})
-        radio->in(self)->setObjectName(text(radio->name));
+        radio->in(self)->setObjectName(ui::text(radio->name));
     auto *rates = new QButtonGroup(area);
     rates->addButton(half.rate7000.in(self));
     rates->addButton(half.rate3500.in(self));
     half.rate7000.in(self)->setChecked(true);
     ui::placeCaption(area, QStringLiteral("x"), QRect(164, rateY, 10, ui::kFieldHeight));
     half.expenseYears.in(self) = ui::placeField(area, half.expenseYears.name, QRect(176, rateY, 46, ui::kFieldHeight), zero);
-    ui::placeCaption(area, text("ปี"), QRect(226, rateY, 18, ui::kFieldHeight));
-    ui::placeCaption(area, text("(จำนวนปีที่ทำงาน)"), QRect(246, rateY, 112, ui::kFieldHeight));
+    ui::placeCaption(area, ui::text("ปี"), QRect(226, rateY, 18, ui::kFieldHeight));
+    ui::placeCaption(area, ui::text("(จำนวนปีที่ทำงาน)"), QRect(246, rateY, 112, ui::kFieldHeight));
 }
 
 void SeverancePanel::bindHalf(const SeveranceHalf &half)
@@ -265,7 +261,7 @@ void SeverancePanel::BitBtn5Click()
 {
     if (total13m->text().isEmpty() || total13f->text().isEmpty()) {
         // The panel stays in front, and so does the focus.
-        m_context.showMessage(text("กรุณาทำการคำวณให้ครบ!!!"));
+        m_context.showMessage(ui::text("กรุณาทำการคำวณให้ครบ!!!"));
         return;
     }
     m_context.areas().sendToBack(this);

@@ -24,15 +24,20 @@ SpouseSet spouseSetOf(tax::MaritalStatus status)
     }
 }
 
+enum class Effect {
+    hidden,
+    disabled, // shown greyed
+};
+
 struct Row {
     const char *name;
-    StatusEffect effect;
+    Effect effect;
     bool inJointSet;
     bool spouseAllowance; // stays shown where the spouse has no income
 };
 
-constexpr StatusEffect kHide = StatusEffect::hidden;
-constexpr StatusEffect kGrey = StatusEffect::disabled;
+constexpr Effect kHide = Effect::hidden;
+constexpr Effect kGrey = Effect::disabled;
 
 constexpr std::array kRows{
     // income page
@@ -101,16 +106,6 @@ bool applies(const Row &row, SpouseSet set)
 
 } // namespace
 
-StatusEffect statusEffect(tax::MaritalStatus status, QStringView objectName)
-{
-    const SpouseSet set = spouseSetOf(status);
-    for (const Row &row : kRows) {
-        if (objectName == QLatin1StringView(row.name))
-            return applies(row, set) ? row.effect : StatusEffect::none;
-    }
-    return StatusEffect::none;
-}
-
 std::vector<const char *> statusControlNames()
 {
     std::vector<const char *> names;
@@ -128,7 +123,7 @@ void applyStatusVisibility(QWidget &window, tax::MaritalStatus status)
         QWidget *control = window.findChild<QWidget *>(QLatin1StringView(row.name));
         if (!control)
             continue;
-        if (row.effect == StatusEffect::hidden)
+        if (row.effect == Effect::hidden)
             control->hide();
         else
             control->setEnabled(false);

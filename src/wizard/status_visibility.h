@@ -4,23 +4,11 @@
 
 #include "marital_status.h"
 
-#include <QStringView>
-
 #include <vector>
 
 class QWidget;
 
 namespace ui {
-
-enum class StatusEffect {
-    none,     // the control stays as it is
-    hidden,
-    disabled, // shown greyed
-};
-
-// What leaving the personal data area with `status` does to the control of
-// that name; `none` for names the table does not hold.
-StatusEffect statusEffect(tax::MaritalStatus status, QStringView objectName);
 
 // Every object name the table holds.
 std::vector<const char *> statusControlNames();

@@ -9,6 +9,7 @@
 #include "page_context.h"
 #include "sheet_controls.h"
 #include "tax_computation.h"
+#include "utf8_text.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -110,11 +111,6 @@ constexpr LineRow kLines[]{
 
 constexpr std::array<const char *, 2> kColumnTitles{"ผู้มีเงินได้", "คู่สมรส"};
 
-QString text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 std::size_t indexOf(tax::Person who)
 {
     return who == tax::Person::taxpayer ? 0 : 1;
@@ -148,7 +144,7 @@ QLabel *placeSplitCaption(QWidget *row, const QString &caption, const char *name
 
 QRadioButton *placeChoice(QWidget *row, const char *name, const char *caption, int x, int width)
 {
-    QRadioButton *button = ui::placeRadioButton(row, name, text(caption), QRect(x, kChoiceTop, width, kChoiceHeight));
+    QRadioButton *button = ui::placeRadioButton(row, name, ui::text(caption), QRect(x, kChoiceTop, width, kChoiceHeight));
     ui::narrowToFit(button);
     return button;
 }
@@ -162,7 +158,7 @@ TaxComputationPage::TaxComputationPage(const ui::PageContext &context)
 
     Panel44 = ui::placePanel(this, "Panel44", kPage, Bevel::raised, Bevel::none);
     Panel45 = ui::placePanel(Panel44, "Panel45", kHeading, Bevel::raised, Bevel::none);
-    ui::placeCaption(Panel45, text("การคำนวณภาษี"), Panel45->rect().adjusted(2, 1, -2, -1), "", true)
+    ui::placeCaption(Panel45, ui::text("การคำนวณภาษี"), Panel45->rect().adjusted(2, 1, -2, -1), "", true)
         ->setAlignment(Qt::AlignCenter);
 
     const std::array<ui::BevelPanel **, 2> headings{&Panel47, &Panel49};
@@ -171,7 +167,7 @@ TaxComputationPage::TaxComputationPage(const ui::PageContext &context)
     const std::array<const char *, 2> columnNames{"Panel46", "Panel48"};
     for (std::size_t person = 0; person < 2; ++person) {
         *headings[person] = ui::placePanel(Panel44, headingNames[person], kColumnHeadings[person], Bevel::raised, Bevel::none);
-        (*headings[person])->setCaption(text(kColumnTitles[person]));
+        (*headings[person])->setCaption(ui::text(kColumnTitles[person]));
         *columns[person] = ui::placePanel(Panel44, columnNames[person], kColumns[person], Bevel::raised, Bevel::none);
         buildColumn(person, *columns[person]);
     }
@@ -184,6 +180,11 @@ TaxComputationPage::TaxComputationPage(const ui::PageContext &context)
     m_context.setDefaultButton(this, lastbit);
 }
 
+QWidget *TaxComputationPage::firstControl() const
+{
+    return Edit1;
+}
+
 void TaxComputationPage::buildColumn(std::size_t person, ui::BevelPanel *column)
 {
     const char *suffix = person == 0 ? "m" : "f";
@@ -191,7 +192,7 @@ void TaxComputationPage::buildColumn(std::size_t person, ui::BevelPanel *column)
     for (const LineRow &line : kLines) {
         auto *row = ui::placePanel(column, "", QRect(QPoint(kRowX, top), kRowSize), Bevel::lowered, Bevel::none);
         top += kRowStep;
-        const QString caption = text(person == 1 && line.spouseCaption ? line.spouseCaption : line.caption);
+        const QString caption = ui::text(person == 1 && line.spouseCaption ? line.spouseCaption : line.caption);
         const QByteArray lineName = caption.left(2).toLatin1() + suffix;
         const PageMember<QLabel> &captionLabel = line.captionLabel[person];
         const QByteArray captionName = captionLabel.member ? QByteArray(captionLabel.name) : "caption" + lineName;
@@ -227,7 +228,7 @@ void TaxComputationPage::buildColumn(std::size_t person, ui::BevelPanel *column)
                                                            QStringLiteral("0.00"));
         }
         const PageMember<QLabel> &baht = line.baht[person];
-        QLabel *shownBaht = ui::placeCaption(row, text("บาท"),
+        QLabel *shownBaht = ui::placeCaption(row, ui::text("บาท"),
                                              QRect(kBahtX, kTextTop, kRowSize.width() - 1 - kBahtX, kTextHeight),
                                              (baht.member ? QByteArray(baht.name) : "baht" + lineName).constData());
         if (baht.member)

@@ -3,8 +3,7 @@
 #pragma once
 
 #include "return_ledger.h"
-
-#include <QWidget>
+#include "wizard_page.h"
 
 #include <array>
 
@@ -21,10 +20,12 @@ class BevelPanel;
 class PageContext;
 }
 
-class TaxComputationPage : public QWidget {
+class TaxComputationPage : public WizardPage {
     Q_OBJECT
 public:
     explicit TaxComputationPage(const ui::PageContext &context);
+
+    QWidget *firstControl() const override;
 
     // The attachment page's next button: opens the page with the focus on
     // Edit1 and shows lines 18 to 20 of both persons.

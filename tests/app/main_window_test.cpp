@@ -5,6 +5,7 @@
 #include "artwork.h"
 #include "fonts.h"
 #include "formsolve.h"
+#include "live_windows.h"
 #include "main_window.h"
 #include "window_driver.h"
 
@@ -204,7 +205,7 @@ private slots:
             QVERIFY(drive::showAndActivate(wizard));
             closeWizard(wizard);
         }
-        QCOMPARE(TFormsolve::instanceCount(), 0);
+        QCOMPARE(liveWindows<TFormsolve>(), 0);
         QCOMPARE(main.Lcount->text(), QString("51"));
         const long afterFifty = residentKb();
         qInfo("resident memory after 1 wizard: %ld kB, after 51: %ld kB", afterOne, afterFifty);

@@ -6,6 +6,7 @@
 #include "attachment_page.h"
 #include "expenses_page.h"
 #include "income_page.h"
+#include "live_windows.h"
 #include "personal_data_area.h"
 #include "refund_page.h"
 #include "severance_panel.h"
@@ -144,7 +145,7 @@ QStringList MonkeyWalk::step(int number)
 
     const tax::ReturnLedger ledger = runLedger();
     const QPointer<QWidget> focusBefore = QApplication::focusWidget();
-    const int wizardsBefore = TFormsolve::instanceCount();
+    const int wizardsBefore = liveWindows<TFormsolve>();
     m_modals.beginStep(number);
     action.run();
     settle();
@@ -185,11 +186,11 @@ QStringList MonkeyWalk::check(const tax::ReturnLedger &before, const QPointer<QW
             faults << QStringLiteral("a modal dialog was left open: %1").arg(nameOf(window));
     }
 
-    if (TFormbil::instanceCount() != 0)
+    if (liveWindows<TFormbil>() != 0)
         faults << QStringLiteral("a closed printed-return window was not released");
     TFormsolve *w = wizard();
-    if (!w && TFormsolve::instanceCount() != 0)
-        faults << QStringLiteral("a closed wizard window was not released (%1 left)").arg(TFormsolve::instanceCount());
+    if (!w && liveWindows<TFormsolve>() != 0)
+        faults << QStringLiteral("a closed wizard window was not released (%1 left)").arg(liveWindows<TFormsolve>());
     if (w && QApplication::activeWindow() == w) {
         const QString focus = focusFault(*w);
         if (!focus.isEmpty())

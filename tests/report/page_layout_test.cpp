@@ -1,17 +1,20 @@
 // The printed page's table and its drawing: where the frame and rules stand,
 // the rows and their exceptions, and that every text, the longest amounts
-// included, stays inside its box and off the rules.
-#include "fonts.h"
+// included, stays inside its box and off the rules. It links the report
+// alone and never runs the program's start-up: the page maps its own font.
 #include "page_layout.h"
 #include "page_output.h"
 #include "pdf_words.h"
 #include "printed_page.h"
 
 #include <QBuffer>
-
+#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -63,7 +66,14 @@ class PageLayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ui::installFontSubstitutions(); }
+    // The page's font, EucrosiaUPC, prints in Kinnari with no wizard ever made.
+    void itemsPrintInKinnariWithoutTheProgramsStartUp()
+    {
+        QObject owner;
+        report::PrintedPage page(owner);
+        for (const char *name : {"ch1m", "QRLabel1"}) // a plain and a bold item
+            QCOMPARE(QFontInfo(page.item(name).font()).family(), QString("Kinnari"));
+    }
 
     void frameSpansTheSheetAsOnTheForm()
     {
@@ -269,6 +279,32 @@ private slots:
             }
             QVERIFY2(inside > 0, item->row().name);
         }
+    }
+
+    // Nothing is written as a PDF that was not drawn: a device that takes no
+    // data is refused, and no page is drawn on a PDF writer that another
+    // painter holds, the one writer on which no painter starts.
+    void pdfIsRefusedWhereThePageCannotBeDrawn()
+    {
+        QObject owner;
+        report::PrintedPage page(owner);
+        QByteArray kept("kept");
+        QBuffer readOnly(&kept);
+        QVERIFY(readOnly.open(QIODevice::ReadOnly));
+        QVERIFY(!report::writePdf(readOnly, page));
+        QCOMPARE(kept, QByteArray("kept"));
+        QTemporaryDir dir;
+        QFile unopenable(dir.filePath("no such folder/return.pdf"));
+        QVERIFY(!report::writePdf(unopenable, page));
+
+        QBuffer pdf;
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        QPdfWriter writer(&pdf);
+        QPainter holder(&writer);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^QPainter::begin"));
+        QVERIFY(!report::renderPage(writer, page));
+        QVERIFY(holder.end());
+        QVERIFY(report::renderPage(writer, page));
     }
 
     // Rules are drawn over the text items, so that no white hides them.

@@ -175,6 +175,40 @@ private slots:
         QCOMPARE(drive::focus(), w->TabSheet1->ch1m);
     }
 
+    // Each page names the control that takes the focus when the user turns
+    // to it; the refund page leaves the focus where the page control puts it.
+    void turningToAPageFocusesTheControlItNames_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("covered");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("income") << 0 << false << "ch1m";
+        QTest::newRow("expenses") << 1 << false << "p1";
+        QTest::newRow("allowances") << 2 << false << "p3";
+        QTest::newRow("attachment") << 3 << false << "nameboss1";
+        QTest::newRow("attachment under its cover") << 3 << true << "BitBtn6";
+        QTest::newRow("tax computation") << 4 << false << "Edit1";
+        QTest::newRow("refund") << 5 << false << "<none>";
+    }
+
+    void turningToAPageFocusesTheControlItNames()
+    {
+        QFETCH(int, page);
+        QFETCH(bool, covered);
+        QFETCH(QString, first);
+        auto w = openWizard();
+        QVERIFY(drive::showAndActivate(w.get()));
+        leavePersonalData(*w);
+        if (covered)
+            w->TabSheet4->answerNo({});
+        else
+            w->TabSheet4->answerYes({});
+        drive::focus()->clearFocus();
+        w->openPage(w->solve->widget(page));
+        w->solveChange();
+        QCOMPARE(drive::focusName(), first);
+    }
+
     void aFieldThatRefusesKeepsThePage()
     {
         auto w = openWizard();

@@ -8,6 +8,7 @@
 #include "fonts.h"
 #include "formsolve.h"
 #include "income_page.h"
+#include "live_windows.h"
 #include "message_catcher.h"
 #include "personal_data_area.h"
 #include "run_ledger.h"
@@ -203,7 +204,7 @@ private slots:
     void closingFromTheMenuWithARefusedFieldClosesCleanly()
     {
         MessageCatcher messages;
-        const int before = TFormsolve::instanceCount();
+        const int before = liveWindows<TFormsolve>();
         QPointer<TFormsolve> w = new TFormsolve(nullptr, nullptr);
         w->setAttribute(Qt::WA_DeleteOnClose);
         QVERIFY(drive::showAndActivate(w));
@@ -217,7 +218,7 @@ private slots:
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), w->mapToGlobal(QPoint(20, 20)));
         QApplication::sendEvent(w, &event);
         QTRY_VERIFY(w.isNull());
-        QCOMPARE(TFormsolve::instanceCount(), before);
+        QCOMPARE(liveWindows<TFormsolve>(), before);
         QTest::qWait(50);
         QCOMPARE(messages.texts, QStringList());
     }

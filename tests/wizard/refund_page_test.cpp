@@ -2,6 +2,7 @@
 // page's next button leaves, its rebuilding, the entry limits, the close
 // button, and what a user sees.
 #include "fonts.h"
+#include "live_windows.h"
 #include "screenshot.h"
 #include "sheet_layout.h"
 #include "tax_wizard.h"
@@ -144,13 +145,13 @@ private slots:
         TaxWizard t;
         QPointer<TFormsolve> window = t.owned.release();
         window->setAttribute(Qt::WA_DeleteOnClose);
-        const int open = TFormsolve::instanceCount();
+        const int open = liveWindows<TFormsolve>();
         QVERIFY(t.open(MaritalStatus::single, {100'000}));
         computeAndGoOn(t, MaritalStatus::single, {"3000"});
         QVERIFY(runLedger().taxpayer.totals[tax::total::line28] != 0);
         QTest::mouseClick(t.refund().Button2, Qt::LeftButton);
         QTRY_VERIFY(!window);
-        QCOMPARE(TFormsolve::instanceCount(), open - 1);
+        QCOMPARE(liveWindows<TFormsolve>(), open - 1);
         QCOMPARE(runLedger().taxpayer.totals[tax::total::line17], 0);
         QCOMPARE(runLedger().taxpayer.totals[tax::total::line28], 0);
         QCOMPARE(runLedger().taxpayer.entries[tax::entry::credits], 0);

@@ -1,5 +1,4 @@
-// Captions that must fit the room a fixed layout leaves them: the font is
-// narrowed just enough for the whole text to show.
+// Captions narrowed just enough to fit the room a fixed layout leaves them.
 #pragma once
 
 class QAbstractButton;

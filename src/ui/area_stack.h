@@ -1,5 +1,4 @@
-// Areas that lie on top of each other in one window, shown by their stacking
-// order. Only what is in front can be reached.
+// Overlapping areas of one window, stacked: only what is in front can be reached.
 #pragma once
 
 #include <QPointer>

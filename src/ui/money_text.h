@@ -1,5 +1,4 @@
-// Amounts as the fields and labels of the windows show them: the conversion of
-// a field's text and the "%12.2m" display, on Qt strings.
+// Amounts on Qt strings: a field's text converted, and the "%12.2m" display.
 #pragma once
 
 #include "currency.h"

@@ -1,5 +1,4 @@
-// Tabs shown page by page, and turning a page only once the field being left
-// has accepted.
+// Tabs shown page by page; a page turns only once the field being left has accepted.
 #include "page_control.h"
 
 #include "exit_handlers.h"

@@ -1,5 +1,4 @@
-// The exit-handler mechanism: QApplication::focusChanged with a same-window
-// guard and a re-entry guard, plus Enter for default buttons.
+// Exit handlers: QApplication::focusChanged with a same-window and a re-entry guard, and Enter.
 #include "exit_handlers.h"
 
 #include "messages.h"

@@ -1,5 +1,4 @@
-// A panel with an outer and an inner bevel and an optional caption, which
-// reports clicks on itself and on the labels and panels inside it.
+// A panel with an outer and an inner bevel and an optional caption, which reports clicks.
 #pragma once
 
 #include <QFrame>

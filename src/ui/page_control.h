@@ -1,8 +1,4 @@
-// The page control "solve": the wizard's pages behind tabs that are shown one
-// by one as the return goes on. Every way the user can turn a page (a click or
-// the wheel on a tab, Ctrl+Tab, Ctrl+PgUp/PgDn, the arrow keys on the tab bar)
-// first leaves the field that has the focus; a field that refuses to be left
-// keeps its page in front.
+// The page control "solve": the wizard's pages behind tabs, turned only past the exit handlers.
 #pragma once
 
 #include <QTabWidget>
@@ -11,6 +7,11 @@ namespace ui {
 
 class ExitHandlers;
 
+// The wizard's pages behind tabs that are shown one by one as the return goes
+// on. Every way the user can turn a page (a click or the wheel on a tab,
+// Ctrl+Tab, Ctrl+PgUp/PgDn, the arrow keys on the tab bar) first leaves the
+// field that has the focus; a field that refuses to be left keeps its page in
+// front.
 class PageControl : public QTabWidget {
     Q_OBJECT
 public:

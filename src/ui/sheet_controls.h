@@ -1,7 +1,4 @@
-// Controls placed at fixed positions on the wizard's sheet, the one way every
-// page and panel is built: captions, fields, result labels, buttons and panels
-// with the program's fonts, the sizes they share, and named members that
-// tables of rows can fill.
+// Controls placed at fixed positions on the sheet, the one way every page and panel is built.
 #pragma once
 
 #include "bevel_panel.h"

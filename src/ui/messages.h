@@ -1,5 +1,4 @@
-// The program's modal message boxes and the default report of an error that
-// stops a handler.
+// The program's modal message boxes and the default report of an error that stops a handler.
 #pragma once
 
 #include <QString>

@@ -1,5 +1,4 @@
-// Runs a control's "exit" handler when the focus leaves it for another control
-// of the same window, and presses default buttons on Enter.
+// Runs a control's "exit" handler when the focus leaves it; Enter presses default buttons.
 #pragma once
 
 #include <QElapsedTimer>
@@ -52,8 +51,6 @@ public:
 
     // The window is going away: no handler runs from now on.
     void stop() { m_stopped = true; }
-
-    bool isRunning() const { return m_running; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
