@@ -54,14 +54,12 @@ void showIncome(Pass &pass, Person who, const tax::IncomeLines &lines)
 void salary(Pass &pass, Person who)
 {
     const Field field = of(Field::ch1m, who);
-    std::string text = pass.text(field);
     // An empty text, a text with any character but digits and the point, and
     // "0" itself all come to "0", which is refused.
-    if (text.empty() || !tax::CheckAmountText(pass.ledger, codePoints(text))) {
-        text = "0";
-        pass.write(field, text);
-    }
-    if (text == "0") {
+    const bool unreadable = pass.text(field).empty() || !tax::CheckAmountText(pass.ledger, codePoints(pass.text(field)));
+    if (unreadable)
+        pass.write(field, "0");
+    if (unreadable || pass.text(field) == "0") {
         pass.message("กรุณาใส่ตัวเลขจำนวนเงิน  !!!");
         pass.refuse();
         showIncome(pass, who, tax::recomputeIncome(pass.ledger, who));

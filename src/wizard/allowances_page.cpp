@@ -6,8 +6,8 @@
 
 #include "bevel_panel.h"
 #include "fonts.h"
-#include "money_text.h"
 #include "page_context.h"
+#include "return_model.h"
 #include "question_panel.h"
 #include "sheet_controls.h"
 #include "utf8_text.h"
@@ -47,11 +47,6 @@ const AllowancePerson kTaxpayer{Person::taxpayer, 0, "Panel5", "ผู้มี�
                                 {&P::dis1m, "dis1m"}, {&P::total5m, "total5m"}, {&P::total6m, "total6m"}};
 const AllowancePerson kSpouse{Person::spouse, 1, "Panel29", "คู่สมรส", "receiptsf", &P::ch4fExit,
                               {&P::dis1f, "dis1f"}, {&P::total5f, "total5f"}, {&P::total6f, "total6f"}};
-
-const AllowancePerson &personOf(Person who)
-{
-    return who == Person::taxpayer ? kTaxpayer : kSpouse;
-}
 
 // The page (789 x 542 inside the page control) holds the two panels one
 // above the other, each as wide as the page.
@@ -316,11 +311,6 @@ void AllowancesPage::enter()
 {
     m_context.openPage(this);
     p3->setFocus();
-    const tax::AllowanceStart start = tax::startAllowances(m_context.ledger(), m_context.maritalStatus());
-    showRemainder(Person::taxpayer, start.taxpayer);
-    showRemainder(Person::spouse, start.spouse);
-    showLineFourteen(Person::taxpayer);
-    showLineFourteen(Person::spouse);
 }
 
 void AllowancesPage::p3Click() { p3->setChecked(true); }
@@ -343,71 +333,20 @@ void AllowancesPage::p4Exit(QWidget *receiving)
         ch4m->setFocus();
 }
 
-// Each step's result is shown before the next step runs, so that a step that
-// overflows leaves on the page what the ledger holds.
-void AllowancesPage::showRemainder(Person who, tax::Currency remainder)
-{
-    personOf(who).line15.in(*this)->setText(ui::moneyText(remainder));
-}
-
-void AllowancesPage::showLineFourteen(Person who)
-{
-    const tax::Currency line14 = tax::lineFourteen(m_context.ledger(), who, m_context.maritalStatus());
-    personOf(who).line14.in(*this)->setText(ui::moneyText(line14));
-}
-
-void AllowancesPage::childrenExit(Person who)
-{
-    const std::size_t side = personOf(who).side;
-    tax::ReturnLedger &ledger = m_context.ledger();
-    // The first group stays stored even when the second field fails to convert.
-    tax::enterChildrenFirstGroup(ledger, who, ui::amountOf(kChildrenGroups[0].field[side].in(*this)->text()));
-    const tax::AllowanceNotice notice =
-        tax::enterChildrenSecondGroup(ledger, who, ui::amountOf(kChildrenGroups[1].field[side].in(*this)->text()));
-    if (notice == tax::AllowanceNotice::childrenOverLimit)
-        m_context.showMessage(QStringLiteral("จำนวนบุตรรวมกันเกิน 3 คน จะนำมาคิดแค่ 3 คนเท่านั้น"));
-    showRemainder(who, tax::priceChildren(ledger, who, m_context.maritalStatus()));
-    showLineFourteen(who);
-}
-
-void AllowancesPage::cappedItemExit(Person who, tax::CappedItem item)
-{
-    const PageMember<QLineEdit> &field = kReceiptRows[static_cast<std::size_t>(item)].amount[personOf(who).side];
-    const tax::CappedItemStep step = tax::enterCappedItem(m_context.ledger(), who, item, ui::amountOf(field.in(*this)->text()));
-    if (step.notice == tax::AllowanceNotice::amountOverLimit)
-        m_context.showMessage(QStringLiteral("จำนวนเงินที่ท่านใส่จะนำมาคำนวณเพียง 10,000 บาท เท่านั้น!!!"));
-    showRemainder(who, step.remainder);
-    showLineFourteen(who);
-}
-
-void AllowancesPage::socialSecurityExit(Person who)
-{
-    QLineEdit *field = who == Person::taxpayer ? ch9m : ch9f;
-    showRemainder(who, tax::enterSocialSecurity(m_context.ledger(), who, ui::amountOf(field->text())));
-    showLineFourteen(who);
-}
-
-void AllowancesPage::donationExit(Person who)
-{
-    const bool taxpayer = who == Person::taxpayer;
-    const tax::Currency net = tax::enterDonation(m_context.ledger(), who, ui::amountOf((taxpayer ? ch10m : ch10f)->text()));
-    personOf(who).line17.in(*this)->setText(ui::moneyText(net));
-}
-
-void AllowancesPage::ch4mExit() { childrenExit(Person::taxpayer); }
-void AllowancesPage::ch4fExit() { childrenExit(Person::spouse); }
-void AllowancesPage::ch6mExit() { cappedItemExit(Person::taxpayer, tax::CappedItem::lifeInsurance); }
-void AllowancesPage::ch6fExit() { cappedItemExit(Person::spouse, tax::CappedItem::lifeInsurance); }
-void AllowancesPage::ch7mExit() { cappedItemExit(Person::taxpayer, tax::CappedItem::providentFund); }
-void AllowancesPage::ch7fExit() { cappedItemExit(Person::spouse, tax::CappedItem::providentFund); }
-void AllowancesPage::ch8mExit() { cappedItemExit(Person::taxpayer, tax::CappedItem::housingLoanInterest); }
-void AllowancesPage::ch8fExit() { cappedItemExit(Person::spouse, tax::CappedItem::housingLoanInterest); }
-void AllowancesPage::ch9mExit() { socialSecurityExit(Person::taxpayer); }
-void AllowancesPage::ch9fExit() { socialSecurityExit(Person::spouse); }
+void AllowancesPage::ch4mExit() { m_context.apply(m_context.model().ch4mExit(ui::textOf(ch4m), ui::textOf(ch5m))); }
+void AllowancesPage::ch4fExit() { m_context.apply(m_context.model().ch4fExit(ui::textOf(ch4f), ui::textOf(ch5f))); }
+void AllowancesPage::ch6mExit() { m_context.apply(m_context.model().ch6mExit(ui::textOf(ch6m))); }
+void AllowancesPage::ch6fExit() { m_context.apply(m_context.model().ch6fExit(ui::textOf(ch6f))); }
+void AllowancesPage::ch7mExit() { m_context.apply(m_context.model().ch7mExit(ui::textOf(ch7m))); }
+void AllowancesPage::ch7fExit() { m_context.apply(m_context.model().ch7fExit(ui::textOf(ch7f))); }
+void AllowancesPage::ch8mExit() { m_context.apply(m_context.model().ch8mExit(ui::textOf(ch8m))); }
+void AllowancesPage::ch8fExit() { m_context.apply(m_context.model().ch8fExit(ui::textOf(ch8f))); }
+void AllowancesPage::ch9mExit() { m_context.apply(m_context.model().ch9mExit(ui::textOf(ch9m))); }
+void AllowancesPage::ch9fExit() { m_context.apply(m_context.model().ch9fExit(ui::textOf(ch9f))); }
 
 void AllowancesPage::ch10mExit()
 {
-    donationExit(Person::taxpayer);
+    m_context.apply(m_context.model().ch10mExit(ui::textOf(ch10m)));
     if (!Panel29->isHidden())
         ch4f->setFocus();
     else
@@ -416,6 +355,6 @@ void AllowancesPage::ch10mExit()
 
 void AllowancesPage::ch10fExit()
 {
-    donationExit(Person::spouse);
+    m_context.apply(m_context.model().ch10fExit(ui::textOf(ch10f)));
     Panel82->ask();
 }

@@ -2,7 +2,7 @@
 // the question whether to fill in the attachment.
 #pragma once
 
-#include "allowances.h"
+#include "return_ledger.h"
 #include "area_stack.h"
 #include "wizard_page.h"
 
@@ -38,8 +38,7 @@ public:
     QLabel *total6m = nullptr, *total6f = nullptr; // line 17
     QuestionPanel *Panel82 = nullptr;
 
-    // The expenses page's next button: opens this page with the focus on p3
-    // and starts the allowance chain.
+    // The expenses page's next button: opens this page with the focus on p3.
     void enter();
     void p3Click();
     void p4Click();
@@ -66,12 +65,6 @@ private:
     int buildChildren(QWidget *panel, const AllowancePerson &person, int y);
     QWidget *buildReceipts(QWidget *panel, const AllowancePerson &person, int top);
     void bindHandlers();
-    void childrenExit(tax::Person who);
-    void cappedItemExit(tax::Person who, tax::CappedItem item);
-    void socialSecurityExit(tax::Person who);
-    void donationExit(tax::Person who);
-    void showRemainder(tax::Person who, tax::Currency remainder);
-    void showLineFourteen(tax::Person who);
     bool isLeavingPage(QWidget *receiving) const;
 
     const ui::PageContext &m_context;

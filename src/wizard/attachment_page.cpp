@@ -5,8 +5,8 @@
 
 #include "bevel_panel.h"
 #include "fonts.h"
-#include "money_text.h"
 #include "page_context.h"
+#include "return_model.h"
 #include "sheet_controls.h"
 #include "utf8_text.h"
 
@@ -98,20 +98,10 @@ constexpr AmountRow kLineRows[]{
      {{{&P::total18m, "total18m"}, {&P::total18f, "total18f"}}}, "0", {"line7Bahtm", "Label216"}},
 };
 
-// The header strip, and what the question panel's answers copy into it.
-struct HeaderLabel {
-    PageMember<QLabel> label;
-    const char *prefix;
-    QString AttachmentNames::*source;
-};
-
-constexpr HeaderLabel kHeader[]{
-    {{&P::cname1, "cname1"}, "ชื่อ  ", &AttachmentNames::name1},
-    {{&P::csurname1, "csurname1"}, "นามสกุล  ", &AttachmentNames::surname1},
-    {{&P::cidtax1, "cidtax1"}, "เลขประจำตัวผู้เสียภาษี  ", &AttachmentNames::idtax1},
-    {{&P::cname2, "cname2"}, "ชื่อ  ", &AttachmentNames::name2},
-    {{&P::csurname2, "csurname2"}, "นามสกุล  ", &AttachmentNames::surname2},
-    {{&P::cidtax2, "cidtax2"}, "เลขประจำตัวผู้เสียภาษี  ", &AttachmentNames::idtax2},
+// The header strip, which the question panel's answers fill with the names.
+constexpr PageMember<QLabel> kHeader[]{
+    {&P::cname1, "cname1"}, {&P::csurname1, "csurname1"}, {&P::cidtax1, "cidtax1"},
+    {&P::cname2, "cname2"}, {&P::csurname2, "csurname2"}, {&P::cidtax2, "cidtax2"},
 };
 
 QRect columnHead(int person, int y)
@@ -177,9 +167,6 @@ AttachmentPage::AttachmentPage(const ui::PageContext &context)
 
     BitBtn6 = ui::placeNextButton(this, "BitBtn6");
 
-    m_columns[0] = {total7m, total8m, total14m, total15m, total16m, total17m, total18m};
-    m_columns[1] = {total7f, total8f, total14f, total15f, total16f, total17f, total18f};
-
     ui::chainTabOrder({nameboss1, year1, nameboss2, year2, nameboss3, year3, nameboss4, year4, ch11m, ch11f,
                        ch12m, ch12f, ch13m, ch13f, ch14m, ch14f, computebutton, Edit3, ch15m, ch15f, BitBtn6});
     bindHandlers();
@@ -202,7 +189,7 @@ void AttachmentPage::buildHeader()
     for (std::size_t i = 0; i < std::size(kHeader); ++i) {
         const int x = i < 3 ? kCaptionX : 400;
         const std::array<QRect, 3> where{QRect(x, 0, 186, 20), QRect(x + 188, 0, 196, 20), QRect(x, 20, 384, 20)};
-        kHeader[i].label.in(*this) = ui::placeCaption(entryFields, QString(), where[i % 3], kHeader[i].label.name);
+        kHeader[i].in(*this) = ui::placeCaption(entryFields, QString(), where[i % 3], kHeader[i].name);
     }
 }
 
@@ -287,66 +274,40 @@ void AttachmentPage::bindHandlers()
     m_context.onExit(BitBtn6, [this](QWidget *receiving) { BitBtn6Exit(receiving); });
 }
 
-void AttachmentPage::copyNames(const AttachmentNames &names)
+void AttachmentPage::answerYes()
 {
-    for (const HeaderLabel &header : kHeader)
-        header.label.in(*this)->setText(ui::text(header.prefix) + names.*header.source);
-}
-
-void AttachmentPage::answerYes(const AttachmentNames &names)
-{
-    copyNames(names);
     // An earlier "ไม่" left the cover in front; "ใช่" asks for the fields.
     m_cover.sendToBack(Panel81);
     m_context.openPage(this);
     nameboss1->setFocus(Qt::OtherFocusReason);
 }
 
-void AttachmentPage::answerNo(const AttachmentNames &names)
+void AttachmentPage::answerNo()
 {
-    copyNames(names);
     m_context.openPage(this);
     BitBtn6->setFocus(Qt::OtherFocusReason);
     m_cover.bringToFront(Panel81);
 }
 
-const AttachmentPage::Column &AttachmentPage::column(tax::Person who) const
-{
-    return m_columns[who == tax::Person::taxpayer ? 0 : 1];
-}
-
-void AttachmentPage::year1Exit() { yearExit(0, year1); }
-void AttachmentPage::year2Exit() { yearExit(1, year2); }
-void AttachmentPage::year3Exit() { yearExit(2, year3); }
-void AttachmentPage::year4Exit() { yearExit(3, year4); }
-void AttachmentPage::ch11mExit() { itemExit(tax::Person::taxpayer, tax::AttachmentItem::item1, ch11m); }
-void AttachmentPage::ch12mExit() { itemExit(tax::Person::taxpayer, tax::AttachmentItem::item2, ch12m); }
-void AttachmentPage::ch13mExit() { itemExit(tax::Person::taxpayer, tax::AttachmentItem::item3, ch13m); }
-void AttachmentPage::ch14mExit() { itemExit(tax::Person::taxpayer, tax::AttachmentItem::item5, ch14m); }
-void AttachmentPage::ch11fExit() { itemExit(tax::Person::spouse, tax::AttachmentItem::item1, ch11f); }
-void AttachmentPage::ch12fExit() { itemExit(tax::Person::spouse, tax::AttachmentItem::item2, ch12f); }
-void AttachmentPage::ch13fExit() { itemExit(tax::Person::spouse, tax::AttachmentItem::item3, ch13f); }
-void AttachmentPage::ch14fExit() { itemExit(tax::Person::spouse, tax::AttachmentItem::item5, ch14f); }
-void AttachmentPage::ch15mExit() { withholdingExit(tax::Person::taxpayer, ch15m); }
-void AttachmentPage::ch15fExit() { withholdingExit(tax::Person::spouse, ch15f); }
-
-void AttachmentPage::yearExit(std::size_t row, QLineEdit *field)
-{
-    tax::enterYearsOfWork(m_context.ledger(), row, ui::amountOf(field->text()));
-}
-
-void AttachmentPage::itemExit(tax::Person who, tax::AttachmentItem item, QLineEdit *field)
-{
-    const tax::AttachmentItems totals = tax::enterAttachmentItem(m_context.ledger(), who, item, ui::amountOf(field->text()));
-    // Item 5 does not change item 4, so only the grand total is shown again.
-    if (item != tax::AttachmentItem::item5)
-        column(who).item4->setText(ui::moneyText(totals.item4));
-    column(who).item6->setText(ui::moneyText(totals.item6));
-}
+void AttachmentPage::year1Exit() { m_context.apply(m_context.model().year1Exit(ui::textOf(year1))); }
+void AttachmentPage::year2Exit() { m_context.apply(m_context.model().year2Exit(ui::textOf(year2))); }
+void AttachmentPage::year3Exit() { m_context.apply(m_context.model().year3Exit(ui::textOf(year3))); }
+void AttachmentPage::year4Exit() { m_context.apply(m_context.model().year4Exit(ui::textOf(year4))); }
+void AttachmentPage::ch11mExit() { m_context.apply(m_context.model().ch11mExit(ui::textOf(ch11m))); }
+void AttachmentPage::ch12mExit() { m_context.apply(m_context.model().ch12mExit(ui::textOf(ch12m))); }
+void AttachmentPage::ch13mExit() { m_context.apply(m_context.model().ch13mExit(ui::textOf(ch13m))); }
+void AttachmentPage::ch14mExit() { m_context.apply(m_context.model().ch14mExit(ui::textOf(ch14m))); }
+void AttachmentPage::ch11fExit() { m_context.apply(m_context.model().ch11fExit(ui::textOf(ch11f))); }
+void AttachmentPage::ch12fExit() { m_context.apply(m_context.model().ch12fExit(ui::textOf(ch12f))); }
+void AttachmentPage::ch13fExit() { m_context.apply(m_context.model().ch13fExit(ui::textOf(ch13f))); }
+void AttachmentPage::ch14fExit() { m_context.apply(m_context.model().ch14fExit(ui::textOf(ch14f))); }
+void AttachmentPage::ch15mExit() { m_context.apply(m_context.model().ch15mExit(ui::textOf(ch15m))); }
+void AttachmentPage::ch15fExit() { m_context.apply(m_context.model().ch15fExit(ui::textOf(ch15f))); }
 
 void AttachmentPage::computebuttonClick()
 {
-    emit severancePanelRequested();
+    if (m_context.apply(m_context.model().computebuttonClick()))
+        emit severancePanelRequested();
 }
 
 void AttachmentPage::computebuttonExit(QWidget *receiving)
@@ -361,42 +322,13 @@ void AttachmentPage::computebuttonExit(QWidget *receiving)
 
 void AttachmentPage::takeSeveranceExpense()
 {
-    // The spouse's lines are computed whatever the status; a hidden column
-    // simply does not show them.
-    for (tax::Person who : {tax::Person::taxpayer, tax::Person::spouse}) {
-        const tax::AttachmentTax lines = tax::computeAttachmentTax(m_context.ledger(), who);
-        column(who).line2->setText(ui::moneyText(lines.line2));
-        column(who).line3->setText(ui::moneyText(lines.line3));
-        column(who).line4->setText(ui::moneyText(lines.line4));
-    }
     Edit3->setFocus(Qt::OtherFocusReason);
-}
-
-void AttachmentPage::withholdingExit(tax::Person who, QLineEdit *field)
-{
-    const tax::AttachmentBalanceLines balance =
-        tax::enterAttachmentWithholding(m_context.ledger(), who, ui::amountOf(field->text()));
-    const QString zero = QStringLiteral("0");
-    const Column &shown = column(who);
-    switch (balance.balance) {
-    case tax::AttachmentBalance::toPay:
-        shown.line6->setText(ui::moneyText(balance.line6));
-        shown.line7->setText(zero);
-        break;
-    case tax::AttachmentBalance::overpaid:
-        shown.line6->setText(zero);
-        shown.line7->setText(ui::moneyText(balance.line7));
-        break;
-    case tax::AttachmentBalance::settled:
-        shown.line6->setText(zero);
-        shown.line7->setText(zero);
-        break;
-    }
 }
 
 void AttachmentPage::BitBtn6Click()
 {
-    emit nextRequested();
+    if (m_context.apply(m_context.model().BitBtn6Click()))
+        emit nextRequested();
 }
 
 void AttachmentPage::BitBtn6Exit(QWidget *receiving)

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "area_stack.h"
-#include "attachment.h"
 #include "wizard_page.h"
 
 #include <array>
@@ -17,12 +16,6 @@ class BevelPanel;
 class PageContext;
 }
 
-// What the header strip shows of both persons, as the personal data area holds it.
-struct AttachmentNames {
-    QString name1, surname1, idtax1;
-    QString name2, surname2, idtax2;
-};
-
 class AttachmentPage : public WizardPage {
     Q_OBJECT
 public:
@@ -32,9 +25,8 @@ public:
 
     // The allowances page's question answered: "ใช่" opens the page to be filled
     // in, "ไม่" opens it under its cover with the focus on the next button.
-    // Both copy the persons' names and tax numbers onto the page's header.
-    void answerYes(const AttachmentNames &names);
-    void answerNo(const AttachmentNames &names);
+    void answerYes();
+    void answerNo();
 
     // Tells whether the severance panel has been used (its line-10 years are
     // not 0); the compute button's guard asks it.
@@ -87,8 +79,8 @@ public:
     void ch14fExit();
     void computebuttonClick();
     void computebuttonExit(QWidget *receiving);
-    // The severance panel was closed by its OK: lines 2 to 4 of both persons,
-    // then the focus goes on to the certificates of line 5.
+    // The severance panel was closed by its OK: the focus goes on to the
+    // certificates of line 5.
     void takeSeveranceExpense();
     void ch15mExit();
     void ch15fExit();
@@ -102,25 +94,13 @@ signals:
     void nextRequested();
 
 private:
-    // The result labels of one person's column.
-    struct Column {
-        QLabel *item4 = nullptr, *item6 = nullptr, *line2 = nullptr, *line3 = nullptr, *line4 = nullptr,
-               *line6 = nullptr, *line7 = nullptr;
-    };
-
     void buildHeader();
     void buildEmployers();
     int buildItems(); // returns the y below the items
     void buildLines(int top);
     void bindHandlers();
-    void copyNames(const AttachmentNames &names);
-    const Column &column(tax::Person who) const;
-    void yearExit(std::size_t row, QLineEdit *field);
-    void itemExit(tax::Person who, tax::AttachmentItem item, QLineEdit *field);
-    void withholdingExit(tax::Person who, QLineEdit *field);
 
     const ui::PageContext &m_context;
     std::function<bool()> m_severanceUsed;
     ui::AreaStack m_cover;
-    std::array<Column, 2> m_columns{};
 };

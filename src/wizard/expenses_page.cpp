@@ -4,8 +4,8 @@
 #include "expenses_page.h"
 
 #include "bevel_panel.h"
-#include "money_text.h"
 #include "page_context.h"
+#include "return_model.h"
 #include "sheet_controls.h"
 #include "utf8_text.h"
 
@@ -148,7 +148,6 @@ QWidget *ExpensesPage::firstControl() const
 
 void ExpensesPage::enter()
 {
-    showTaxpayerLines(tax::leaveIncomePage(m_context.ledger(), m_context.maritalStatus()));
     m_context.openPage(this);
     p1->setFocus();
 }
@@ -158,7 +157,9 @@ void ExpensesPage::p2Click() { p2->setChecked(true); }
 
 void ExpensesPage::Okbut2Click()
 {
-    emit nextRequested();
+    // The allowance chain starts as the allowances page opens.
+    if (m_context.apply(m_context.model().Okbut2Click()))
+        emit nextRequested();
 }
 
 void ExpensesPage::Okbut2Exit(QWidget *receiving)
@@ -167,18 +168,4 @@ void ExpensesPage::Okbut2Exit(QWidget *receiving)
     // another page by its tab stays possible.
     if (m_context.isCurrentPage(this) && !m_context.isTurningPage(receiving))
         p1->setFocus();
-}
-
-void ExpensesPage::showTaxpayerLines(const tax::ExpenseLines &lines)
-{
-    total2m->setText(ui::moneyText(lines.line5));
-    copyoftotal3m->setText(ui::moneyText(lines.line6));
-    total4m->setText(ui::moneyText(lines.line7));
-}
-
-void ExpensesPage::showSpouseLines(const tax::IncomeLines &lines)
-{
-    total2f->setText(ui::moneyText(lines.line5));
-    copyoftotal3f->setText(ui::moneyText(lines.line5));
-    total4f->setText(ui::moneyText(lines.line7));
 }

@@ -1,7 +1,6 @@
 // The expenses page "ค่าใช้จ่าย": return lines 5 to 7.
 #pragma once
 
-#include "entry_steps.h"
 #include "wizard_page.h"
 
 class QCheckBox;
@@ -28,8 +27,7 @@ public:
     QLabel *Label160 = nullptr, *Label161 = nullptr; // their "บาท"
     QPushButton *Okbut2 = nullptr;
 
-    // The income page's next button: the taxpayer's lines 5 to 7 (joint under
-    // joint computation), then this page opens with the focus on p1.
+    // The income page's next button: the page opens with the focus on p1.
     void enter();
     void p1Click();
     void p2Click();
@@ -37,14 +35,9 @@ public:
     void Okbut2Click();
     void Okbut2Exit(QWidget *receiving);
 
-    // The spouse's lines 5 to 7, as soon as a spouse's income field is left.
-    void showSpouseLines(const tax::IncomeLines &lines);
-
 signals:
     void nextRequested();
 
 private:
-    void showTaxpayerLines(const tax::ExpenseLines &lines);
-
     const ui::PageContext &m_context;
 };

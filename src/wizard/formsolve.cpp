@@ -12,7 +12,7 @@
 #include "personal_data_area.h"
 #include "question_panel.h"
 #include "refund_page.h"
-#include "run_ledger.h"
+#include "return_model.h"
 #include "severance_panel.h"
 #include "sheet_controls.h"
 #include "status_visibility.h"
@@ -95,7 +95,7 @@ void TFormsolve::buildAreas()
 
     solve = new ui::PageControl(*m_exits, sheet);
     solve->setGeometry(0, 0, 793, 577);
-    m_context = std::make_unique<ui::PageContext>(*this, *m_exits, m_areas, *solve, [this] {
+    m_context = std::make_unique<ui::PageContext>(*this, *m_exits, m_areas, *solve, m_return, m_view, [this] {
         return first ? first->maritalStatus() : tax::MaritalStatus::single;
     });
     m_exits->setRevealer([this](QWidget *control) { return revealControl(control); });
@@ -120,40 +120,33 @@ void TFormsolve::buildAreas()
     m_areas.add(first);
     m_areas.add(solve);
     m_areas.add(compute1);
+    m_view.adopt(*this);
 }
 
 void TFormsolve::wirePages()
 {
     connect(solve, &ui::PageControl::pageTurned, this, [this] { ui::runGuarded(this, [this] { solveChange(); }); });
     connect(first, &PersonalDataArea::nextRequested, this, &TFormsolve::leavePersonalData);
-    connect(TabSheet1, &IncomePage::spouseLinesChanged, TabSheet2, &ExpensesPage::showSpouseLines);
     connect(TabSheet1, &IncomePage::nextRequested, TabSheet2, &ExpensesPage::enter);
     connect(TabSheet2, &ExpensesPage::nextRequested, TabSheet3, &AllowancesPage::enter);
 
-    const auto names = [this] {
-        return AttachmentNames{first->name1->text(), first->surname1->text(), first->idtax1->text(),
-                               first->name2->text(), first->surname2->text(), first->idtax2->text()};
-    };
-    connect(TabSheet3->Panel82, &QuestionPanel::answeredYes, this, [this, names] { TabSheet4->answerYes(names()); });
-    connect(TabSheet3->Panel82, &QuestionPanel::answeredNo, this, [this, names] { TabSheet4->answerNo(names()); });
+    connect(TabSheet3->Panel82, &QuestionPanel::answeredYes, TabSheet4, &AttachmentPage::answerYes);
+    connect(TabSheet3->Panel82, &QuestionPanel::answeredNo, TabSheet4, &AttachmentPage::answerNo);
 
     connect(TabSheet4, &AttachmentPage::severancePanelRequested, this, &TFormsolve::openSeverancePanel);
     TabSheet4->setSeveranceUsed([this] { return compute1->expenseYearsEntered(); });
     connect(compute1, &SeverancePanel::closed, TabSheet4, &AttachmentPage::takeSeveranceExpense);
     connect(TabSheet4, &AttachmentPage::nextRequested, TabSheet5, &TaxComputationPage::enter);
 
-    connect(TabSheet5, &TaxComputationPage::nextRequested, this, [this] {
-        TabSheet6->enter({TabSheet5->total27m->text(), TabSheet5->total27f->text(),
-                          TabSheet5->choice4m->isChecked(), TabSheet5->choice4f->isChecked()});
-    });
+    connect(TabSheet5, &TaxComputationPage::nextRequested, TabSheet6, &RefundPage::enter);
     connect(TabSheet6, &RefundPage::closeButtonLeft, this, [this] {
         if (solve->currentWidget() == TabSheet5)
             TabSheet5->ch16m->setFocus(Qt::OtherFocusReason);
     });
     connect(TabSheet6, &RefundPage::printRequested, this, &TFormsolve::openPrintedReturn);
-    // The return is done: the ledger is cleared and the window goes away.
+    // The return is done: it is cleared and the window goes away.
     connect(TabSheet6, &RefundPage::closeRequested, this, [this] {
-        tax::ClearLedger(ledger());
+        m_return.Button2Click();
         close();
     });
 }
@@ -183,15 +176,10 @@ void TFormsolve::FormCreate()
         solve->setTabShown(solve->widget(i), false);
     openPage(TabSheet1);
 
-    tax::ClearLedger(ledger());
-    // The window has no scroll bars, and the money format has no currency
-    // symbol to empty.
-    ledger().badChar = 0;
-}
-
-tax::ReturnLedger &TFormsolve::ledger() const
-{
-    return runLedger();
+    // A new return: its ledger cleared. The window has no scroll bars, and
+    // the money format has no currency symbol to empty.
+    m_return = model::ReturnModel();
+    m_view.show(m_return.display());
 }
 
 tax::MaritalStatus TFormsolve::maritalStatus() const

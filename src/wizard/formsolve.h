@@ -11,6 +11,8 @@
 #include "page_control.h"
 #include "refund_page.h"
 #include "return_ledger.h"
+#include "return_model.h"
+#include "return_view.h"
 #include "tax_computation_page.h"
 
 #include <QPointer>
@@ -61,7 +63,10 @@ public:
     void Close1Click();
     void About1Click();
 
-    tax::ReturnLedger &ledger() const;
+    // The window's return: what has been entered, and every line it gives.
+    model::ReturnModel &returnModel() { return m_return; }
+    const model::ReturnModel &returnModel() const { return m_return; }
+    const tax::ReturnLedger &ledger() const { return m_return.ledger(); }
     tax::MaritalStatus maritalStatus() const;
     ui::ExitHandlers &exits() { return *m_exits; }
     ui::AreaStack &areas() { return m_areas; }
@@ -88,5 +93,7 @@ private:
     QWidget *m_aboutBox = nullptr;
     std::unique_ptr<ui::ExitHandlers> m_exits;
     ui::AreaStack m_areas;
+    model::ReturnModel m_return;
+    ReturnView m_view;
     std::unique_ptr<ui::PageContext> m_context;
 };

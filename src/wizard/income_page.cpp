@@ -3,8 +3,8 @@
 #include "income_page.h"
 
 #include "bevel_panel.h"
-#include "money_text.h"
 #include "page_context.h"
+#include "return_model.h"
 #include "sheet_controls.h"
 #include "utf8_text.h"
 
@@ -16,7 +16,6 @@
 
 namespace {
 
-using tax::IncomeLine;
 using tax::Person;
 using P = IncomePage;
 template <typename Control>
@@ -47,7 +46,6 @@ constexpr std::array<QRect, 2> kBlocks{QRect(8, 8, kBlockWidth, kBlockHeight),
 // Lines 1 to 3, each a field per person with its caption, the caption's
 // second line and the text the field starts with.
 struct IncomeRow {
-    IncomeLine line;
     std::array<PageMember<QLineEdit>, 2> field; // taxpayer, spouse
     std::array<Handler, 2> exit;
     const char *caption;
@@ -56,12 +54,12 @@ struct IncomeRow {
 };
 
 constexpr IncomeRow kRows[]{
-    {IncomeLine::salary, {{{&P::ch1m, "ch1m"}, {&P::ch1f, "ch1f"}}}, {&P::ch1mExit, &P::ch1fExit},
+    {{{{&P::ch1m, "ch1m"}, {&P::ch1f, "ch1f"}}}, {&P::ch1mExit, &P::ch1fExit},
      "1. เงินเดือน ค่าจ้าง บำนาญ ภาษีที่นายจ้างออกให้ ฯลฯ", "", {"1000000", "800000"}},
-    {IncomeLine::providentFund, {{{&P::ch2m, "ch2m"}, {&P::ch2f, "ch2f"}}}, {&P::ch2mExit, &P::ch2fExit},
+    {{{{&P::ch2m, "ch2m"}, {&P::ch2f, "ch2f"}}}, {&P::ch2mExit, &P::ch2fExit},
      "2. เงินสะสมที่จ่ายเข้ากองทุนสำรองเลี้ยงชีพ ",
      "(เฉพาะส่วนที่เกิน 10,000 บาท แต่ไม่เกิน 290,000 บาท) หรือ กองทุน กบข.", {"0", "0"}},
-    {IncomeLine::severancePay, {{{&P::ch3m, "ch3m"}, {&P::ch3f, "ch3f"}}}, {&P::ch3mExit, &P::ch3fexit},
+    {{{{&P::ch3m, "ch3m"}, {&P::ch3f, "ch3f"}}}, {&P::ch3mExit, &P::ch3fexit},
      "3. เงินที่นายจ้างจ่ายให้ครั้งเดียวเพราะเหตุออกจากงาน",
      "(เฉพาะที่เลือกนำมารวมคำนวณภาษีกับเงินได้ตาม 1 )", {"0", "0"}},
 };
@@ -78,9 +76,6 @@ constexpr std::array<Block, 2> kPersons{{
     {{&P::Panel1, "Panel1"}, {&P::Label1, "Label1"}, "เงินได้พึงประเมิน : ผู้มีเงินได้", {&P::total1m, "total1m"}},
     {{&P::Panel17, "Panel17"}, {&P::Label25, "Label25"}, "เงินได้พึงประเมิน : คู่สมรส", {&P::total1f, "total1f"}},
 }};
-
-const QString kEnterAnAmount = QStringLiteral("กรุณาใส่ตัวเลขจำนวนเงิน  !!!");
-const QString kFiguresOnly = QStringLiteral("กรุณาใส่เฉพาะตัวเลข  !!!");
 
 std::size_t indexOf(Person who)
 {
@@ -140,69 +135,19 @@ ui::BevelPanel *IncomePage::buildPerson(Person who)
     return panel;
 }
 
-QLineEdit *IncomePage::fieldOf(Person who, IncomeLine line) const
-{
-    return this->*kRows[static_cast<std::size_t>(line)].field[indexOf(who)].member;
-}
-
-void IncomePage::salaryExit(Person who)
-{
-    QLineEdit *field = fieldOf(who, IncomeLine::salary);
-    tax::ReturnLedger &ledger = m_context.ledger();
-    // An empty text, a text with any character but digits and the point, and
-    // "0" itself all come to "0", which is refused.
-    if (field->text().isEmpty() || !tax::CheckAmountText(ledger, ui::codePoints(field->text())))
-        field->setText(QStringLiteral("0"));
-    if (field->text() == QLatin1StringView("0")) {
-        m_context.showMessage(kEnterAnAmount);
-        m_context.refuse(field);
-        showLines(who, tax::recomputeIncome(ledger, who));
-        return;
-    }
-    showLines(who, tax::enterIncome(ledger, who, IncomeLine::salary, ui::amountOf(field->text())));
-}
-
-void IncomePage::amountExit(Person who, IncomeLine line)
-{
-    QLineEdit *field = fieldOf(who, line);
-    tax::ReturnLedger &ledger = m_context.ledger();
-    const QString text = field->text();
-    if (text.isEmpty() || text == QLatin1StringView(" ")) {
-        field->setText(QStringLiteral("0"));
-        showLines(who, tax::enterIncome(ledger, who, line, 0));
-        return;
-    }
-    if (!tax::CheckAmountText(ledger, ui::codePoints(text))) {
-        m_context.showMessage(kFiguresOnly);
-        m_context.refuse(field);
-        showLines(who, tax::recomputeIncome(ledger, who));
-        return;
-    }
-    showLines(who, tax::enterIncome(ledger, who, line, ui::amountOf(text)));
-}
-
-void IncomePage::showLines(Person who, const tax::IncomeLines &lines)
-{
-    if (who == Person::taxpayer) {
-        total1m->setText(ui::moneyText(lines.line4));
-        return;
-    }
-    // The spouse's expense lines show at once; the taxpayer's wait for the
-    // next button, which may join them with the spouse's.
-    total1f->setText(ui::moneyText(lines.line4));
-    emit spouseLinesChanged(lines);
-}
-
-void IncomePage::ch1mExit() { salaryExit(Person::taxpayer); }
-void IncomePage::ch1fExit() { salaryExit(Person::spouse); }
-void IncomePage::ch2mExit() { amountExit(Person::taxpayer, IncomeLine::providentFund); }
-void IncomePage::ch2fExit() { amountExit(Person::spouse, IncomeLine::providentFund); }
-void IncomePage::ch3mExit() { amountExit(Person::taxpayer, IncomeLine::severancePay); }
-void IncomePage::ch3fexit() { amountExit(Person::spouse, IncomeLine::severancePay); }
+void IncomePage::ch1mExit() { m_context.apply(m_context.model().ch1mExit(ui::textOf(ch1m)), ch1m); }
+void IncomePage::ch1fExit() { m_context.apply(m_context.model().ch1fExit(ui::textOf(ch1f)), ch1f); }
+void IncomePage::ch2mExit() { m_context.apply(m_context.model().ch2mExit(ui::textOf(ch2m)), ch2m); }
+void IncomePage::ch2fExit() { m_context.apply(m_context.model().ch2fExit(ui::textOf(ch2f)), ch2f); }
+void IncomePage::ch3mExit() { m_context.apply(m_context.model().ch3mExit(ui::textOf(ch3m)), ch3m); }
+void IncomePage::ch3fexit() { m_context.apply(m_context.model().ch3fexit(ui::textOf(ch3f)), ch3f); }
 
 void IncomePage::Okbut1Click()
 {
-    emit nextRequested();
+    // Leaving the page works out the taxpayer's expense lines, joint under
+    // joint computation; the expenses page then opens.
+    if (m_context.apply(m_context.model().Okbut1Click()))
+        emit nextRequested();
 }
 
 void IncomePage::Okbut1Exit(QWidget *receiving)

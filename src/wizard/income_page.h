@@ -1,7 +1,7 @@
 // The income page "เงินได้พึงประเมิน": return lines 1 to 4 of both persons.
 #pragma once
 
-#include "entry_steps.h"
+#include "return_ledger.h"
 #include "wizard_page.h"
 
 class QLabel;
@@ -37,18 +37,11 @@ public:
     void Okbut1Exit(QWidget *receiving);
 
 signals:
-    // The spouse's lines 4, 5 and 7 after a spouse's field was left; the
-    // expenses page shows lines 5 and 7 at once.
-    void spouseLinesChanged(const tax::IncomeLines &lines);
     // The next button: the expenses page is to be opened.
     void nextRequested();
 
 private:
     ui::BevelPanel *buildPerson(tax::Person who);
-    void salaryExit(tax::Person who);
-    void amountExit(tax::Person who, tax::IncomeLine line);
-    QLineEdit *fieldOf(tax::Person who, tax::IncomeLine line) const;
-    void showLines(tax::Person who, const tax::IncomeLines &lines);
 
     const ui::PageContext &m_context;
 };

@@ -1,27 +1,51 @@
 // The window's services as the pages see them.
 #include "page_context.h"
 
+#include "currency.h"
 #include "messages.h"
 #include "page_control.h"
-#include "run_ledger.h"
+#include "return_model.h"
+#include "return_view.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 
 namespace ui {
 
 PageContext::PageContext(QWidget &window, ExitHandlers &exits, AreaStack &areas, PageControl &pages,
-                         std::function<tax::MaritalStatus()> status)
+                         model::ReturnModel &model, ReturnView &view, std::function<tax::MaritalStatus()> status)
     : m_window(window)
     , m_exits(exits)
     , m_areas(areas)
     , m_pages(pages)
+    , m_model(model)
+    , m_view(view)
     , m_status(std::move(status))
 {
 }
 
-tax::ReturnLedger &PageContext::ledger() const
+bool PageContext::apply(const model::HandlerOutcome &outcome, QWidget *field) const
 {
-    return runLedger();
+    for (const model::FieldText &written : outcome.fields)
+        m_view.writeText(written.field, QString::fromStdString(written.text));
+    for (const std::string &message : outcome.messages)
+        showMessage(QString::fromStdString(message));
+    showReturn();
+    if (outcome.refused && field)
+        refuse(field);
+    if (outcome.error)
+        throw tax::AmountError(*outcome.error);
+    return outcome.taken();
+}
+
+void PageContext::showReturn() const
+{
+    m_view.show(m_model.display());
+}
+
+std::string textOf(const QLineEdit *field)
+{
+    return field->text().toStdString();
 }
 
 tax::MaritalStatus PageContext::maritalStatus() const

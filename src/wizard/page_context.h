@@ -1,19 +1,26 @@
-// What a page or panel of the wizard may use of its window: the ledger, the
-// marital status, the exit handlers, the stacked areas, opening a page and the
-// message boxes. Pages know their window only through this; they report what
-// happens on them with signals, which the window wires to the next page.
+// What a page or panel of the wizard may use of its window: the window's
+// return and how it is shown, the marital status, the exit handlers, the
+// stacked areas, opening a page and the message boxes. Pages know their window
+// only through this; they report what happens on them with signals, which the
+// window wires to the next page.
 #pragma once
 
 #include "exit_handlers.h"
+#include "handler_outcome.h"
 #include "marital_status.h"
-#include "return_ledger.h"
 
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QAbstractButton;
+class QLineEdit;
 class QWidget;
+class ReturnView;
+namespace model {
+class ReturnModel;
+}
 
 namespace ui {
 
@@ -23,9 +30,21 @@ class PageControl;
 class PageContext {
 public:
     PageContext(QWidget &window, ExitHandlers &exits, AreaStack &areas, PageControl &pages,
-                std::function<tax::MaritalStatus()> status);
+                model::ReturnModel &model, ReturnView &view, std::function<tax::MaritalStatus()> status);
 
-    tax::ReturnLedger &ledger() const;
+    // The window's return: pages hand it what the person typed and chose.
+    model::ReturnModel &model() const { return m_model; }
+    // What the pages show of the return; they register their labels there.
+    ReturnView &view() const { return m_view; }
+    // Does what the return answered for a handler: writes the texts it gives
+    // into their fields, shows its messages, shows the whole return anew and
+    // gives the focus back to `field` when refused. An error report stops the
+    // handler (it is thrown, and shown by the guard around every handler).
+    // True when the return took what the handler read.
+    bool apply(const model::HandlerOutcome &outcome, QWidget *field = nullptr) const;
+    // Shows the return anew, as it stands.
+    void showReturn() const;
+
     // The status as the personal data area shows it now.
     tax::MaritalStatus maritalStatus() const;
     AreaStack &areas() const { return m_areas; }
@@ -56,7 +75,12 @@ private:
     ExitHandlers &m_exits;
     AreaStack &m_areas;
     PageControl &m_pages;
+    model::ReturnModel &m_model;
+    ReturnView &m_view;
     std::function<tax::MaritalStatus()> m_status;
 };
+
+// A field's text as the return model reads it (UTF-8).
+std::string textOf(const QLineEdit *field);
 
 } // namespace ui

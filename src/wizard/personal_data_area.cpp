@@ -5,6 +5,7 @@
 #include "bevel_panel.h"
 #include "identity_number.h"
 #include "page_context.h"
+#include "return_model.h"
 #include "sheet_controls.h"
 #include "utf8_text.h"
 
@@ -297,6 +298,10 @@ void PersonalDataArea::surname2Exit() { checkFilled(surname2); }
 
 void PersonalDataArea::ok1Click()
 {
+    // The status and the names the attachment repeats hold from now on.
+    using ui::textOf;
+    m_context.model().ok1Click(maritalStatus(), {textOf(name1), textOf(surname1), textOf(idtax1),
+                                                 textOf(name2), textOf(surname2), textOf(idtax2)});
     emit nextRequested();
 }
 

@@ -2,9 +2,9 @@
 #include "question_panel.h"
 
 #include "area_stack.h"
-#include "entry_steps.h"
 #include "fonts.h"
 #include "page_context.h"
+#include "return_model.h"
 #include "sheet_controls.h"
 
 #include <QLabel>
@@ -62,20 +62,18 @@ void QuestionPanel::ask()
 
 void QuestionPanel::ok2Click()
 {
+    if (!m_context.apply(m_context.model().ok2Click()))
+        return;
     emit answeredYes();
-    answered();
+    m_stack.sendToBack(this);
 }
 
 void QuestionPanel::can2Click()
 {
+    if (!m_context.apply(m_context.model().can2Click()))
+        return;
     emit answeredNo();
-    answered();
-}
-
-void QuestionPanel::answered()
-{
     m_stack.sendToBack(this);
-    tax::openAttachment(m_context.ledger());
 }
 
 void QuestionPanel::can2Exit(QWidget *receiving)

@@ -35,8 +35,6 @@ signals:
     void answeredNo();
 
 private:
-    void answered();
-
     const ui::PageContext &m_context;
     ui::AreaStack &m_stack;
 };

@@ -6,6 +6,7 @@
 #include "bevel_panel.h"
 #include "narrow_text.h"
 #include "page_context.h"
+#include "return_view.h"
 #include "sheet_controls.h"
 #include "utf8_text.h"
 
@@ -165,6 +166,7 @@ RefundPage::RefundPage(const ui::PageContext &context)
     // had the focus; here every radio button is a Tab stop.
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget *, QWidget *now) { keepChoicesInTabOrder(now); });
+    m_context.view().onShow([this](const model::ReturnDisplay &display) { showBlocks(display); });
 }
 
 QWidget *RefundPage::firstControl() const
@@ -187,24 +189,24 @@ void RefundPage::placeButtons(int top)
     Button2->setGeometry(QRect(QPoint(kCloseX, top), kButtonSize));
 }
 
-void RefundPage::enter(const RefundLines &lines)
+void RefundPage::enter()
 {
     m_context.openPage(this);
-    total28m->setText(lines.taxpayerLine28);
-    total28f->setText(lines.spouseLine28);
+    // The focus goes to the first block's cash button, or to the print button.
+    QWidget *first = !Panel84->isHidden() ? static_cast<QWidget *>(R1) : !panel85->isHidden() ? static_cast<QWidget *>(R5) : Button1;
+    first->setFocus(Qt::OtherFocusReason);
+}
 
-    // A block asks for the refund of an overpaid line 28; the spouse's only
-    // where the spouse is computed apart on this return.
-    const bool taxpayerRefund = lines.taxpayerOverpaid;
-    const bool spouseRefund = lines.spouseOverpaid && m_context.maritalStatus() == tax::MaritalStatus::married4;
+void RefundPage::showBlocks(const model::ReturnDisplay &display)
+{
+    // A block asks for the refund of an overpaid line 28.
+    const bool taxpayerRefund = display.refundBlocks[0];
+    const bool spouseRefund = display.refundBlocks[1];
     for (QWidget *panel : {Panel83, Panel84})
         panel->setVisible(taxpayerRefund);
     for (QWidget *panel : {Panel86, panel85})
         panel->setVisible(spouseRefund);
-
     placeButtons(taxpayerRefund || spouseRefund ? kButtonsBelowBlocks : kButtonsWithoutBlocks);
-    QWidget *first = taxpayerRefund ? static_cast<QWidget *>(R1) : spouseRefund ? static_cast<QWidget *>(R5) : Button1;
-    first->setFocus(Qt::OtherFocusReason);
 }
 
 void RefundPage::Button1Click()

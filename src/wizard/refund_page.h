@@ -2,9 +2,8 @@
 // line 28 is to be refunded to each person, and the wizard's closing buttons.
 #pragma once
 
+#include "return_display.h"
 #include "wizard_page.h"
-
-#include <QString>
 
 class QLabel;
 class QLineEdit;
@@ -15,15 +14,6 @@ class BevelPanel;
 class PageContext;
 }
 
-// What the page shows of the tax computation page: each person's line 28 as
-// it stands there, and whether it is marked overpaid.
-struct RefundLines {
-    QString taxpayerLine28;
-    QString spouseLine28;
-    bool taxpayerOverpaid = false;
-    bool spouseOverpaid = false;
-};
-
 class RefundPage : public WizardPage {
     Q_OBJECT
 public:
@@ -31,10 +21,10 @@ public:
 
     QWidget *firstControl() const override;
 
-    // The tax computation page's next button: opens the page with a block for
-    // each person whose line 28 is overpaid (the spouse's only on a return
-    // computed apart on the same form).
-    void enter(const RefundLines &lines);
+    // The tax computation page's next button: opens the page, which shows a
+    // block for each person whose line 28 is overpaid (the spouse's only on a
+    // return computed apart on the same form).
+    void enter();
 
     ui::BevelPanel *Panel80 = nullptr;
     ui::BevelPanel *Panel83 = nullptr; // the taxpayer's heading "ผู้มีเงินได้"
@@ -66,6 +56,7 @@ signals:
 
 private:
     void placeButtons(int top);
+    void showBlocks(const model::ReturnDisplay &display);
     void keepChoicesInTabOrder(QWidget *focused);
 
     const ui::PageContext &m_context;

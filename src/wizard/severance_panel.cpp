@@ -5,8 +5,9 @@
 #include "area_stack.h"
 #include "attachment.h"
 #include "fonts.h"
-#include "money_text.h"
 #include "page_context.h"
+#include "return_model.h"
+#include "return_view.h"
 #include "sheet_controls.h"
 #include "utf8_text.h"
 
@@ -124,6 +125,10 @@ SeverancePanel::SeverancePanel(const ui::PageContext &context)
     m_context.onExit(BitBtn5, [this](QWidget *) { BitBtn5Exit(); });
     m_context.onClick(BitBtn5, [this] { BitBtn5Click(); });
     m_context.setDefaultButton(this, BitBtn5);
+    m_context.view().onShow([this](const model::ReturnDisplay &display) {
+        showHalf(kTaxpayer, display);
+        showHalf(kSpouse, display);
+    });
 }
 
 void SeverancePanel::buildHalf(const SeveranceHalf &half, ui::BevelPanel *area)
@@ -201,44 +206,51 @@ void SeverancePanel::bindHalf(const SeveranceHalf &half)
 
 void SeverancePanel::open()
 {
-    const tax::SeveranceOpening opened = tax::openSeverancePanel(m_context.ledger());
-    showOpening(kSpouse, opened.spouse);
-    showOpening(kTaxpayer, opened.taxpayer);
     // The full-rate radio takes the focus even when the half rate is chosen,
     // though Qt then leaves it out of the Tab chain.
     QWidget *first = ui::canTakeFocus(computecheck1) ? static_cast<QWidget *>(computecheck1) : computecheck3;
     first->setFocus(Qt::OtherFocusReason);
 }
 
-void SeverancePanel::showOpening(const SeveranceHalf &half, const tax::SeveranceOpeningSide &opened)
+void SeverancePanel::showHalf(const SeveranceHalf &half, const model::ReturnDisplay &display)
 {
-    if (!opened.itemsOnly)
-        return;
     P &self = *this;
-    half.line9.in(self)->setText(ui::moneyText(opened.line9));
-    half.line10.in(self)->setText(ui::moneyText(opened.line10));
-    // Without item 5 there is no salary to enter: line 8 stays out of reach
-    // for the rest of the window's life.
+    const std::size_t side = model::sideOf(half.who);
+    // Without item 5 there is no salary to enter: line 8 is out of reach.
+    const bool lineEight = !display.lineEightDisabled[side];
     const std::initializer_list<QWidget *> line8{
         half.lineCaption.in(self), half.plusTen.in(self), half.sameSalary.in(self), half.times.in(self),
         half.yearUnit.in(self), half.yearsWorked.in(self), half.lastMonth.in(self), half.averaged.in(self),
         half.salary.in(self), half.years.in(self), half.product.in(self)};
     for (QWidget *control : line8)
-        control->setEnabled(false);
+        control->setEnabled(lineEight);
+    const bool half3500 = display.rates[side] == tax::FirstPartRate::perYear3500;
+    (half3500 ? half.rate3500 : half.rate7000).in(self)->setChecked(true);
 }
 
-void SeverancePanel::com1mExit() { salaryExit(kTaxpayer); }
-void SeverancePanel::com1fExit() { salaryExit(kSpouse); }
-void SeverancePanel::com2mExit() { yearsExit(kTaxpayer); }
-void SeverancePanel::com2fExit() { yearsExit(kSpouse); }
-void SeverancePanel::computecheck3Click() { rateClick(kTaxpayer, tax::FirstPartRate::perYear7000); }
-void SeverancePanel::computecheck4Click() { rateClick(kTaxpayer, tax::FirstPartRate::perYear3500); }
-void SeverancePanel::computecheck7Click() { rateClick(kSpouse, tax::FirstPartRate::perYear7000); }
-void SeverancePanel::computecheck8Click() { rateClick(kSpouse, tax::FirstPartRate::perYear3500); }
+void SeverancePanel::com1mExit() { m_context.apply(m_context.model().com1mExit(ui::textOf(com1m))); }
+void SeverancePanel::com1fExit() { m_context.apply(m_context.model().com1fExit(ui::textOf(com1f))); }
+
+void SeverancePanel::com2mExit()
+{
+    m_context.apply(m_context.model().com2mExit(ui::textOf(com2m)));
+    computecheck3->setFocus(Qt::OtherFocusReason);
+}
+
+void SeverancePanel::com2fExit()
+{
+    m_context.apply(m_context.model().com2fExit(ui::textOf(com2f)));
+    computecheck7->setFocus(Qt::OtherFocusReason);
+}
+
+void SeverancePanel::computecheck3Click() { m_context.apply(m_context.model().computecheck3Click()); }
+void SeverancePanel::computecheck4Click() { m_context.apply(m_context.model().computecheck4Click()); }
+void SeverancePanel::computecheck7Click() { m_context.apply(m_context.model().computecheck7Click()); }
+void SeverancePanel::computecheck8Click() { m_context.apply(m_context.model().computecheck8Click()); }
 
 void SeverancePanel::com5mExit()
 {
-    expenseYearsExit(kTaxpayer);
+    m_context.apply(m_context.model().com5mExit(ui::textOf(com5m)));
     if (Panel78->isHidden())
         return;
     if (QWidget *first = ui::firstFocusable({computecheck5, computecheck6, com1f, com2f, com5f, com3f,
@@ -248,7 +260,7 @@ void SeverancePanel::com5mExit()
 
 void SeverancePanel::com5fExit()
 {
-    expenseYearsExit(kSpouse);
+    m_context.apply(m_context.model().com5fExit(ui::textOf(com5f)));
     BitBtn5->setFocus(Qt::OtherFocusReason);
 }
 
@@ -259,11 +271,9 @@ bool SeverancePanel::expenseYearsEntered() const
 
 void SeverancePanel::BitBtn5Click()
 {
-    if (total13m->text().isEmpty() || total13f->text().isEmpty()) {
-        // The panel stays in front, and so does the focus.
-        m_context.showMessage(ui::text("กรุณาทำการคำวณให้ครบ!!!"));
+    // Without line 13 the panel stays in front, and so does the focus.
+    if (!m_context.apply(m_context.model().BitBtn5Click()))
         return;
-    }
     m_context.areas().sendToBack(this);
     emit closed();
 }
@@ -274,46 +284,4 @@ void SeverancePanel::BitBtn5Exit()
     // focus and the focus stays where the OK button put it.
     if (ui::canTakeFocus(computecheck1))
         computecheck1->setFocus(Qt::OtherFocusReason);
-}
-
-void SeverancePanel::salaryExit(const SeveranceHalf &half)
-{
-    P &self = *this;
-    tax::enterSeveranceSalary(m_context.ledger(), half.who, ui::amountOf(half.salary.in(self)->text()));
-}
-
-void SeverancePanel::yearsExit(const SeveranceHalf &half)
-{
-    P &self = *this;
-    const QString typed = half.years.in(self)->text();
-    const std::string expenseYears = tax::enterSeveranceYears(m_context.ledger(), half.who, ui::amountOf(typed),
-                                                              typed.toStdString());
-    half.expenseYears.in(self)->setText(QString::fromStdString(expenseYears));
-    const tax::SeveranceBase base = tax::severanceBase(m_context.ledger(), half.who);
-    half.product.in(self)->setText(ui::moneyText(base.line8));
-    half.line9.in(self)->setText(ui::moneyText(base.line9));
-    half.rate7000.in(self)->setFocus(Qt::OtherFocusReason);
-}
-
-void SeverancePanel::rateClick(const SeveranceHalf &half, tax::FirstPartRate rate)
-{
-    P &self = *this;
-    half.line10.in(self)->setText(ui::moneyText(tax::chooseFirstPartRate(m_context.ledger(), half.who, rate)));
-}
-
-void SeverancePanel::expenseYearsExit(const SeveranceHalf &half)
-{
-    P &self = *this;
-    const tax::SeveranceExpense expense = tax::enterExpenseYears(
-        m_context.ledger(), half.who, chosenRate(half), ui::amountOf(half.expenseYears.in(self)->text()));
-    half.line10.in(self)->setText(ui::moneyText(expense.line10));
-    half.line11.in(self)->setText(ui::moneyText(expense.line11));
-    half.line12.in(self)->setText(ui::moneyText(expense.line12));
-    half.line13.in(self)->setText(ui::moneyText(expense.line13));
-}
-
-tax::FirstPartRate SeverancePanel::chosenRate(const SeveranceHalf &half)
-{
-    return half.rate3500.in(*this)->isChecked() ? tax::FirstPartRate::perYear3500
-                                                : tax::FirstPartRate::perYear7000;
 }

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "bevel_panel.h"
-#include "severance.h"
+#include "return_display.h"
 
 class QCheckBox;
 class QLabel;
@@ -42,7 +42,7 @@ public:
     QPushButton *BitBtn5 = nullptr;
 
     // The opening by the attachment page's compute button, once the panel is
-    // in front: the items-only lines of each person and the first focus.
+    // in front: the focus goes to its first enabled choice.
     void open();
     // Whether the taxpayer's line-10 years show the panel as used.
     bool expenseYearsEntered() const;
@@ -69,12 +69,7 @@ signals:
 private:
     void buildHalf(const SeveranceHalf &half, ui::BevelPanel *area);
     void bindHalf(const SeveranceHalf &half);
-    void showOpening(const SeveranceHalf &half, const tax::SeveranceOpeningSide &opened);
-    void salaryExit(const SeveranceHalf &half);
-    void yearsExit(const SeveranceHalf &half);
-    void rateClick(const SeveranceHalf &half, tax::FirstPartRate rate);
-    void expenseYearsExit(const SeveranceHalf &half);
-    tax::FirstPartRate chosenRate(const SeveranceHalf &half);
+    void showHalf(const SeveranceHalf &half, const model::ReturnDisplay &display);
 
     const ui::PageContext &m_context;
 };

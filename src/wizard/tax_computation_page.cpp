@@ -1,12 +1,13 @@
 // Building and handlers of the tax computation page. Both columns have the
-// same eleven rows, built from one table; the handlers read the fields, run
-// the rules of the computation and show their results.
+// same eleven rows, built from one table; the handlers hand the credits to
+// the return and show the lines it gives.
 #include "tax_computation_page.h"
 
 #include "bevel_panel.h"
-#include "money_text.h"
 #include "narrow_text.h"
 #include "page_context.h"
+#include "return_model.h"
+#include "return_view.h"
 #include "sheet_controls.h"
 #include "tax_computation.h"
 #include "utf8_text.h"
@@ -238,9 +239,18 @@ void TaxComputationPage::buildColumn(std::size_t person, ui::BevelPanel *column)
 
 void TaxComputationPage::bindHandlers()
 {
+    m_context.onExit(ch16m, [this](QWidget *) { ch16mLeft(); });
+    m_context.onExit(ch16f, [this](QWidget *) { ch16fLeft(); });
     m_context.onExit(ch17m, [this](QWidget *) { ch16mExit(); });
     m_context.onExit(ch17f, [this](QWidget *) { ch16fExit(); });
     m_context.onClick(lastbit, [this] { lastbitClick(); });
+    // The radio buttons show what the computation gives; a click on one shows
+    // that again, so the return never says "to pay" for an overpayment.
+    for (tax::Person who : {tax::Person::taxpayer, tax::Person::spouse}) {
+        for (QRadioButton *button : choices(who))
+            connect(button, &QAbstractButton::clicked, this, [this] { m_context.showReturn(); });
+    }
+    m_context.view().onShow([this](const model::ReturnDisplay &display) { showChoices(display); });
     // Qt makes a radio button that takes the focus a Tab stop again; once the
     // computation has set them, they stay out of the Tab order.
     connect(qApp, &QApplication::focusChanged, this,
@@ -254,27 +264,22 @@ std::array<QRadioButton *, 4> TaxComputationPage::choices(tax::Person who) const
     return {choice1f, choice2f, choice3f, choice4f};
 }
 
-void TaxComputationPage::clearChoices()
+void TaxComputationPage::showChoices(const model::ReturnDisplay &display)
 {
-    // A checked button of an exclusive group can only be cleared with the
-    // group's exclusivity switched off.
     for (tax::Person who : {tax::Person::taxpayer, tax::Person::spouse}) {
-        for (QRadioButton *button : choices(who)) {
-            QButtonGroup *group = button->group();
+        const tax::Choices &chosen = display.choices[model::sideOf(who)];
+        const std::array<bool, 4> checked{chosen.pay26, chosen.overpaid26, chosen.pay28, chosen.overpaid28};
+        const std::array<QRadioButton *, 4> buttons = choices(who);
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            if (buttons[i]->isChecked() == checked[i])
+                continue;
+            // A checked button of an exclusive group can only be cleared
+            // with the group's exclusivity switched off.
+            QButtonGroup *group = buttons[i]->group();
             group->setExclusive(false);
-            button->setChecked(false);
+            buttons[i]->setChecked(checked[i]);
             group->setExclusive(true);
         }
-    }
-}
-
-void TaxComputationPage::showChoices(tax::Person who, const tax::Choices &chosen)
-{
-    const std::array<QRadioButton *, 4> buttons = choices(who);
-    const std::array<bool, 4> checked{chosen.pay26, chosen.overpaid26, chosen.pay28, chosen.overpaid28};
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        if (checked[i])
-            buttons[i]->setChecked(true);
     }
 }
 
@@ -298,80 +303,28 @@ void TaxComputationPage::enter()
 {
     m_context.openPage(this);
     Edit1->setFocus(Qt::OtherFocusReason);
-    const tax::TaxComputationOpening lines = tax::openTaxComputation(m_context.ledger(), m_context.maritalStatus());
-    total19m->setText(ui::moneyText(lines.taxpayer.line18));
-    total20m->setText(ui::moneyText(lines.taxpayer.line19));
-    total21m->setText(ui::moneyText(lines.taxpayer.line20));
-    total19f->setText(ui::moneyText(lines.spouse.line18));
-    total20f->setText(ui::moneyText(lines.spouse.line19));
-    total21f->setText(ui::moneyText(lines.spouse.line20));
 }
+
+void TaxComputationPage::ch16mLeft() { m_context.apply(m_context.model().ch16mLeft(ui::textOf(ch16m))); }
+void TaxComputationPage::ch16fLeft() { m_context.apply(m_context.model().ch16fLeft(ui::textOf(ch16f))); }
 
 void TaxComputationPage::ch16mExit()
 {
-    tax::ReturnLedger &ledger = m_context.ledger();
-    const tax::MaritalStatus status = m_context.maritalStatus();
-
-    // Lines 23 to 28 of both persons start again; the spouse's come back when
-    // the spouse's line 22 is left.
-    tax::clearBalances(ledger);
-    for (QLabel *label : {total25m, total25f, total27m, total27f, total22f})
-        label->setText(QStringLiteral("0"));
-    for (QLabel *label : {total24m, total24f})
-        label->setText(QStringLiteral("0.00"));
-    clearChoices();
-
-    const tax::Currency withheld = ui::amountOf(ch16m->text());
-    const tax::Currency paid = ui::amountOf(ch17m->text());
-    const tax::BalanceLines lines = tax::enterCredits(ledger, tax::Person::taxpayer, status, withheld, paid);
-    if (status != tax::MaritalStatus::married4) {
-        // Without a spouse computed apart, line 28 is the taxpayer's own balance.
-        const tax::Currency line28 = tax::taxpayerLine28(ledger, lines);
-        if (lines.balance != tax::Balance::settled) {
-            (lines.balance == tax::Balance::toPay ? choice3m : choice4m)->setChecked(true);
-            total27m->setText(ui::moneyText(line28));
-        }
-    }
-    total22m->setText(ui::moneyText(lines.line23));
-    total23m->setText(ui::moneyText(lines.line24));
-    if (status == tax::MaritalStatus::married4 && ui::canTakeFocus(Edit2))
+    m_context.apply(m_context.model().ch16mExit(ui::textOf(ch16m), ui::textOf(ch17m)));
+    // Under separate computation the set-off waits for the spouse's line 22.
+    if (m_context.maritalStatus() == tax::MaritalStatus::married4 && ui::canTakeFocus(Edit2))
         Edit2->setFocus(Qt::OtherFocusReason);
     takeChoicesOutOfTabOrder(tax::Person::taxpayer);
 }
 
 void TaxComputationPage::ch16fExit()
 {
-    tax::ReturnLedger &ledger = m_context.ledger();
-    const tax::Currency withheld = ui::amountOf(ch16f->text());
-    const tax::Currency paid = ui::amountOf(ch17f->text());
-
-    // Only the row of the set-off that applies sets radio buttons and line 25.
-    clearChoices();
-    for (QLabel *label : {total24m, total24f})
-        label->setText(QStringLiteral("0.00"));
-
-    const tax::BalanceLines lines =
-        tax::enterCredits(ledger, tax::Person::spouse, m_context.maritalStatus(), withheld, paid);
-    total22f->setText(ui::moneyText(lines.line23));
-    total23f->setText(ui::moneyText(lines.line24));
-
-    const tax::SetOff setOff = tax::settleSpouses(ledger);
-    if (setOff.line25) {
-        total24m->setText(ui::moneyText(*setOff.line25));
-        total24f->setText(ui::moneyText(*setOff.line25));
-    }
-    showChoices(tax::Person::taxpayer, setOff.taxpayer);
-    showChoices(tax::Person::spouse, setOff.spouse);
-    const auto &taxpayer = ledger.taxpayer.totals;
-    const auto &spouse = ledger.spouse.totals;
-    total25m->setText(ui::moneyText(taxpayer[tax::total::line26]));
-    total25f->setText(ui::moneyText(spouse[tax::total::line26]));
-    total27m->setText(ui::moneyText(taxpayer[tax::total::line28]));
-    total27f->setText(ui::moneyText(spouse[tax::total::line28]));
+    m_context.apply(m_context.model().ch16fExit(ui::textOf(ch16f), ui::textOf(ch17f)));
     takeChoicesOutOfTabOrder(tax::Person::spouse);
 }
 
 void TaxComputationPage::lastbitClick()
 {
-    emit nextRequested();
+    if (m_context.apply(m_context.model().lastbitClick()))
+        emit nextRequested();
 }

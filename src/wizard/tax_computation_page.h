@@ -2,7 +2,7 @@
 // taxpayer and, for a return computed apart on the same form, of the spouse.
 #pragma once
 
-#include "return_ledger.h"
+#include "return_display.h"
 #include "wizard_page.h"
 
 #include <array>
@@ -27,8 +27,7 @@ public:
 
     QWidget *firstControl() const override;
 
-    // The attachment page's next button: opens the page with the focus on
-    // Edit1 and shows lines 18 to 20 of both persons.
+    // The attachment page's next button: opens the page with the focus on Edit1.
     void enter();
 
     ui::BevelPanel *Panel44 = nullptr; // the page
@@ -59,6 +58,9 @@ public:
 
     QPushButton *lastbit = nullptr;
 
+    // Leaving ch16m or ch16f: the tax withheld counts from now on.
+    void ch16mLeft();
+    void ch16fLeft();
     // Leaving ch17m: the taxpayer's lines 23 and 24, and line 28 where the
     // spouse is not computed apart on the return.
     void ch16mExit();
@@ -75,8 +77,7 @@ private:
     void buildColumn(std::size_t person, ui::BevelPanel *column);
     void bindHandlers();
     std::array<QRadioButton *, 4> choices(tax::Person who) const;
-    void clearChoices();
-    void showChoices(tax::Person who, const tax::Choices &chosen);
+    void showChoices(const model::ReturnDisplay &display);
     void takeChoicesOutOfTabOrder(tax::Person who);
     void keepChoicesOutOfTabOrder(QWidget *focused);
 

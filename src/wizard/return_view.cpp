@@ -1,0 +1,53 @@
+// Showing the return: the labels by line, the fields by name.
+#include "return_view.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+void ReturnView::adopt(const QWidget &window)
+{
+    for (std::size_t i = 0; i < model::kShownCount; ++i) {
+        const std::string_view name = model::nameOf(model::Shown(i));
+        m_shown[i] = window.findChild<QWidget *>(QString::fromLatin1(name.data(), qsizetype(name.size())));
+    }
+    for (std::size_t i = 0; i < model::kFieldCount; ++i) {
+        const std::string_view name = model::nameOf(model::Field(i));
+        m_fields[i] = window.findChild<QLineEdit *>(QString::fromLatin1(name.data(), qsizetype(name.size())));
+    }
+}
+
+void ReturnView::onShow(std::function<void(const model::ReturnDisplay &)> show)
+{
+    m_others.push_back(std::move(show));
+}
+
+void ReturnView::show(const model::ReturnDisplay &display) const
+{
+    for (std::size_t i = 0; i < model::kShownCount; ++i) {
+        QWidget *control = m_shown[i];
+        if (!control)
+            continue;
+        const QString text = QString::fromStdString(display.texts[i]);
+        // A text set again unchanged would still repaint, and move a field's cursor.
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            if (label->text() != text)
+                label->setText(text);
+        } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+            if (edit->text() != text)
+                edit->setText(text);
+        }
+    }
+    for (const auto &show : m_others)
+        show(display);
+}
+
+void ReturnView::writeText(model::Field field, const QString &text) const
+{
+    if (QLineEdit *edit = m_fields[model::indexOf(field)])
+        edit->setText(text);
+}
+
+QLineEdit *ReturnView::field(model::Field field) const
+{
+    return m_fields[model::indexOf(field)];
+}
