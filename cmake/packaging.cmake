@@ -1,4 +1,5 @@
-# Installation of the program with its desktop entry and icon, and the Debian package.
+# Installation of the program with its desktop entry, icon, metainfo, manual page
+# and package documents, and the Debian package.
 include(GNUInstallDirs)
 
 # Installing and packaging take what is built and build nothing themselves, so
