@@ -13,7 +13,7 @@ Program::Program(QApplication &app)
     QApplication::setApplicationName(QStringLiteral("varo91"));
     QApplication::setApplicationDisplayName(ui::messageCaption());
     // The desktop matches the windows to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("varo91"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.varo91"));
     ui::installFontSubstitutions();
 
     // The about box is a window of its own, so that the wizard, which blocks the

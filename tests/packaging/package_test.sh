@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a built tree, unpacks it into a scratch root
-# and checks what a user gets: a program that starts without complaint, a
-# valid desktop entry whose command and icon are in the package, the icon in
-# every size, and dependencies on the runtime packages it needs.
-#   package_test.sh <build folder> <icon size>...
+# and checks what a user gets: a package lintian accepts, a hardened program
+# that starts without complaint, a valid desktop entry whose command and icon
+# are in the package, valid AppStream metainfo, the icon in every size, and
+# dependencies on the runtime packages it needs.
+#   package_test.sh <build folder> <application id> <icon size>...
 set -euo pipefail
 
 build=$1
-shift
+app_id=$2
+shift 2
 sizes=("$@")
-[ ${#sizes[@]} -gt 0 ] || { echo "usage: package_test.sh <build folder> <icon size>..."; exit 2; }
+[ ${#sizes[@]} -gt 0 ] || { echo "usage: package_test.sh <build folder> <application id> <icon size>..."; exit 2; }
 work=$(mktemp -d)
 program_pid=
 cleanup() {
@@ -37,6 +39,13 @@ echo "package: $(basename "$deb")"
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 
+# Debian's own package checks: no error or warning, and none of the hardening
+# hints it gives as info (relro, bind now, position independence, libc calls
+# left unfortified).
+lintian_log=$(lintian --display-info "$deb" 2>&1) || fail "lintian failed"
+grep -v 'running with root privileges' <<<"$lintian_log" || true
+! grep -q -e '^[EW]: ' -e '^I: .* hardening-' <<<"$lintian_log" || fail "lintian finds faults in the package"
+
 # The control fields.
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = varo91 ] || fail "package name is '$(field Package)'"
@@ -58,9 +67,9 @@ while read -r name; do
 done <<<"$depends_names"
 
 # The desktop entry.
-entry=$root/usr/share/applications/varo91.desktop
+entry=$root/usr/share/applications/$app_id.desktop
 if [ ! -f "$entry" ]; then
-  fail "no desktop entry at /usr/share/applications/varo91.desktop"
+  fail "no desktop entry at /usr/share/applications/$app_id.desktop"
 else
   validation=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate rejects the entry"
   [ -z "$validation" ] || fail "desktop-file-validate complains: $validation"
@@ -72,6 +81,23 @@ else
   done
   grep -qx 'Categories=Office;Finance;' "$entry" || fail "the entry is not in Office;Finance;"
 fi
+
+# The software centres' metainfo, named by the application's id: valid alone,
+# and in the unpacked tree, where its launcher must be the package's entry.
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+if [ ! -f "$metainfo" ]; then
+  fail "no metainfo at /usr/share/metainfo/$app_id.metainfo.xml"
+else
+  appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli rejects the metainfo"
+  appstreamcli validate-tree --no-net "$root" || fail "appstreamcli rejects the installed tree"
+fi
+
+# The package's changelog, metainfo and the package itself give one version.
+version=$(field Version)
+changelog_version=$(dpkg-parsechangelog -l "$root/usr/share/doc/varo91/changelog.Debian.gz" -S Version 2>/dev/null || true)
+[ "$changelog_version" = "$version" ] || fail "changelog.Debian.gz is for '$changelog_version', the package is $version"
+grep -q "<release version=\"${version%-*}\"" "$metainfo" 2>/dev/null \
+  || fail "the metainfo has no release ${version%-*}"
 
 # The icon: a PNG of the right size in every size of the hicolor theme.
 for size in "${sizes[@]}"; do
@@ -99,6 +125,11 @@ program=$root/usr/bin/varo91
 if [ ! -x "$program" ]; then
   fail "no program at /usr/bin/varo91"
 else
+  # Hardened as Debian's own programs: relocations bound at start-up and a
+  # stack protector (lintian checks the rest).
+  grep -q 'BIND_NOW' <<<"$(readelf -d "$program")" || fail "the program is not linked with -z now"
+  grep -q ' UND __stack_chk_fail@' <<<"$(readelf --dyn-syms -W "$program")" \
+    || fail "the program has no stack protector"
   mkdir -m 700 "$work/runtime"
   QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work/runtime HOME=$work \
     "$program" >"$work/program.log" 2>&1 &
