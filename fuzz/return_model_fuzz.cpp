@@ -70,7 +70,7 @@ HandlerOutcome apply(ReturnModel &m, std::string_view line)
         model::ReturnEntries typed = m.entries();
         const Field field = Field(selector % model::kFieldCount);
         typed.text(field) = std::string(text);
-        return walk::leave(m, field, typed);
+        return modelwalk::leave(m, field, typed);
     }
     }
 }
@@ -110,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             checkLine(m, before, apply(m, line), line);
         }
         model::ReturnModel fresh;
-        walk::forward(fresh, m.entries());
+        modelwalk::forward(fresh, m.entries());
         FUZZ_REQUIRE(fresh.display() == m.display(), "a forward walk with the same entries shows the same return", "at the end");
         FUZZ_REQUIRE(fresh.ledger() == m.ledger(), "a forward walk with the same entries gives the same ledger", "at the end");
     } catch (const std::exception &e) {

@@ -28,7 +28,7 @@ const char *statusName(MaritalStatus status)
 ReturnModel walkedTo(const ReturnEntries &entries)
 {
     ReturnModel m;
-    const std::vector<std::string> refused = walk::forward(m, entries);
+    const std::vector<std::string> refused = modelwalk::forward(m, entries);
     EXPECT_TRUE(refused.empty()) << "refused on the way: " << refused.front();
     return m;
 }
@@ -106,11 +106,11 @@ TEST_P(GoingBack, everyLineIsWhatAForwardWalkWithTheNewEntriesShows)
         if (std::find(change.statuses.begin(), change.statuses.end(), status) == change.statuses.end())
             continue;
         SCOPED_TRACE(change.name);
-        ReturnModel m = walkedTo(walk::sampleReturn(status));
+        ReturnModel m = walkedTo(modelwalk::sampleReturn(status));
         const std::string before = m.display().text(change.changed);
         ReturnEntries changed = m.entries();
         changed.text(change.field) = change.text;
-        EXPECT_TRUE(walk::leave(m, change.field, changed).taken());
+        EXPECT_TRUE(modelwalk::leave(m, change.field, changed).taken());
         EXPECT_NE(m.display().text(change.changed), before);
         if (change.expected && status != MaritalStatus::married3) {
             EXPECT_EQ(m.display().text(change.changed), change.expected);
@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(EveryStatus, GoingBack, testing::ValuesIn(kStatuses),
 
 TEST(GoingBack, aRaisedSalaryReachesTheTaxAndTheRefundPage)
 {
-    ReturnModel m = walkedTo(walk::sampleReturn(MaritalStatus::single));
+    ReturnModel m = walkedTo(modelwalk::sampleReturn(MaritalStatus::single));
     EXPECT_EQ(m.display().text(Shown::total19m), "   93,800.00");
     EXPECT_EQ(m.display().text(Shown::total22m), "   11,800.00");
     EXPECT_TRUE(m.ch1mExit("5000000").taken());
@@ -146,7 +146,7 @@ TEST(GoingBack, aRaisedSalaryReachesTheTaxAndTheRefundPage)
 
 TEST(GoingBack, theSeveranceRateChangesLinesTenToThirteenTogether)
 {
-    ReturnModel m = walkedTo(walk::sampleReturn(MaritalStatus::single));
+    ReturnModel m = walkedTo(modelwalk::sampleReturn(MaritalStatus::single));
     EXPECT_EQ(m.display().text(Shown::total13m), "  260,000.00");
     EXPECT_TRUE(m.computecheck4Click().taken());
     // 10 years at 3,500: line 11 is 450,000 - 35,000, half of it and 35,000.
@@ -158,7 +158,7 @@ TEST(GoingBack, theSeveranceRateChangesLinesTenToThirteenTogether)
 
 TEST(GoingBack, answeringNoLeavesTheAttachmentOutOfTheReturn)
 {
-    ReturnModel m = walkedTo(walk::sampleReturn(MaritalStatus::single));
+    ReturnModel m = walkedTo(modelwalk::sampleReturn(MaritalStatus::single));
     EXPECT_EQ(m.display().text(Shown::total20m), "    9,000.00");
     EXPECT_TRUE(m.can2Click().taken());
     EXPECT_EQ(m.display().text(Shown::total17m), "0");
@@ -186,11 +186,11 @@ TEST(Handlers, aRefusedTextIsNotTakenAndSaysWhatItSaid)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        ReturnModel m = walkedTo(walk::sampleReturn(MaritalStatus::married4));
+        ReturnModel m = walkedTo(modelwalk::sampleReturn(MaritalStatus::married4));
         const ReturnModel before = m;
         ReturnEntries typed = m.entries();
         typed.text(c.field) = c.text;
-        const model::HandlerOutcome outcome = walk::leave(m, c.field, typed);
+        const model::HandlerOutcome outcome = modelwalk::leave(m, c.field, typed);
         EXPECT_FALSE(outcome.taken());
         EXPECT_EQ(outcome.messages, c.messages);
         EXPECT_EQ(outcome.fields, c.fields);
@@ -202,7 +202,7 @@ TEST(Handlers, aRefusedTextIsNotTakenAndSaysWhatItSaid)
 
 TEST(Handlers, messagesComeFromTheHandlerLeftOnly)
 {
-    ReturnModel m = walkedTo(walk::sampleReturn(MaritalStatus::single));
+    ReturnModel m = walkedTo(modelwalk::sampleReturn(MaritalStatus::single));
     // Life insurance of 15,000 is capped again only when its own field is left.
     EXPECT_TRUE(m.ch9mExit("9000").messages.empty());
     EXPECT_EQ(m.ch6mExit("15000").messages,
@@ -218,7 +218,7 @@ TEST(Handlers, messagesComeFromTheHandlerLeftOnly)
 
 TEST(Handlers, lineTwentyOneCountsOnceItIsLeft)
 {
-    ReturnModel m = walkedTo(walk::sampleReturn(MaritalStatus::single));
+    ReturnModel m = walkedTo(modelwalk::sampleReturn(MaritalStatus::single));
     EXPECT_TRUE(m.ch16mLeft("1000").taken());
     // 93,800 + 9,000 - (1,000 + 1,000)
     EXPECT_EQ(m.display().text(Shown::total22m), "  100,800.00");
@@ -257,7 +257,7 @@ TEST(AnyOrder, aReturnIsWhatItsEntriesGiveHoweverTheyCame)
                 ReturnEntries typed = m.entries();
                 const Field field = Field(pick(model::kFieldCount));
                 typed.text(field) = texts[pick(std::size(texts))];
-                walk::leave(m, field, typed);
+                modelwalk::leave(m, field, typed);
             } else if (kind == 7) {
                 switch (pick(8)) {
                 case 0: m.Okbut1Click(); break;

@@ -140,24 +140,6 @@ private slots:
         QVERIFY(!monkey::ledgerDifference(before, after).isEmpty());
     }
 
-    void aRefusedIncomeFieldMayOnlyRecomputeItsPersonsLines()
-    {
-        QLineEdit salary;
-        salary.setObjectName("ch1f");
-        tax::ReturnLedger ledger;
-        ledger.spouse.entries[tax::entry::line1] = tax::baht(100000);
-        QVERIFY(monkey::ledgerAfterRefusal(&salary, ledger));
-        QCOMPARE(ledger.spouse.totals[tax::total::line4], tax::baht(100000));
-        QCOMPARE(ledger.taxpayer.totals[tax::total::line4], 0);
-
-        QLineEdit id;
-        id.setObjectName("id1");
-        tax::ReturnLedger untouched;
-        untouched.taxpayer.entries[tax::entry::line1] = tax::baht(100000);
-        QVERIFY(monkey::ledgerAfterRefusal(&id, untouched));
-        QCOMPARE(untouched.taxpayer.totals[tax::total::line4], 0);
-    }
-
     void anExceptionThatReachesTheEventLoopIsRecorded()
     {
         Throwing throwing;

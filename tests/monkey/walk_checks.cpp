@@ -1,13 +1,16 @@
 // The checks run after each step.
 #include "walk_checks.h"
 
-#include "entry_steps.h"
+#include "model_walk.h"
+#include "step_log.h"
 #include "formsolve.h"
 #include "personal_data_area.h"
 #include "severance_panel.h"
 #include "user_actions.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QStringList>
 #include <QTabBar>
 
@@ -81,20 +84,82 @@ QString ledgerDifference(const tax::ReturnLedger &expected, const tax::ReturnLed
     return difference;
 }
 
-bool ledgerAfterRefusal(const QWidget *field, tax::ReturnLedger &ledger)
+namespace {
+
+QString textOf(const QWidget *control)
 {
-    static const QStringList taxpayerIncome{QStringLiteral("ch1m"), QStringLiteral("ch2m"), QStringLiteral("ch3m")};
-    static const QStringList spouseIncome{QStringLiteral("ch1f"), QStringLiteral("ch2f"), QStringLiteral("ch3f")};
-    const QString name = field->objectName();
-    try {
-        if (taxpayerIncome.contains(name))
-            tax::recomputeIncome(ledger, tax::Person::taxpayer);
-        else if (spouseIncome.contains(name))
-            tax::recomputeIncome(ledger, tax::Person::spouse);
-    } catch (const tax::AmountError &) {
-        return false;
+    return control->property("text").toString();
+}
+
+bool isChecked(const TFormsolve &wizard, const char *name)
+{
+    return wizard.findChild<QAbstractButton *>(QLatin1StringView(name))->isChecked();
+}
+
+QString displayFault(const TFormsolve &wizard, const model::ReturnDisplay &expected)
+{
+    for (std::size_t i = 0; i < model::kShownCount; ++i) {
+        const std::string_view name = model::nameOf(model::Shown(i));
+        const QWidget *label = wizard.findChild<QWidget *>(QString::fromLatin1(name.data(), qsizetype(name.size())));
+        const QString want = QString::fromStdString(expected.texts[i]);
+        if (label && textOf(label) != want)
+            return QStringLiteral("%1 shows '%2', the entries give '%3'").arg(label->objectName(), textOf(label), want);
     }
-    return true;
+    for (std::size_t side = 0; side < 2; ++side) {
+        const char *person = side == 0 ? "m" : "f";
+        const tax::Choices &c = expected.choices[side];
+        const bool checked[]{c.pay26, c.overpaid26, c.pay28, c.overpaid28};
+        for (int i = 0; i < 4; ++i) {
+            const QByteArray name = "choice" + QByteArray::number(i + 1) + person;
+            if (isChecked(wizard, name.constData()) != checked[i])
+                return QStringLiteral("%1 is %2checked, the entries give otherwise").arg(QLatin1StringView(name), checked[i] ? "not " : "");
+        }
+        const bool half = expected.rates[side] == tax::FirstPartRate::perYear3500;
+        if (isChecked(wizard, side == 0 ? "computecheck4" : "computecheck8") != half)
+            return QStringLiteral("the severance rate of line 10 is not the one chosen");
+        const QWidget *salary = wizard.findChild<QWidget *>(side == 0 ? "com1m" : "com1f");
+        if (salary->isEnabled() == expected.lineEightDisabled[side])
+            return QStringLiteral("line 8 of the severance panel is %1abled").arg(salary->isEnabled() ? "en" : "dis");
+        const QWidget *block = wizard.findChild<QWidget *>(side == 0 ? "Panel84" : "panel85");
+        if (block->isHidden() == expected.refundBlocks[side])
+            return QStringLiteral("a refund block is %1").arg(block->isHidden() ? "hidden" : "shown");
+    }
+    return {};
+}
+
+} // namespace
+
+QString returnFault(TFormsolve &wizard)
+{
+    const model::ReturnModel &shown = wizard.returnModel();
+    const model::ReturnModel fresh(shown.entries());
+    if (!(fresh.ledger() == shown.ledger()))
+        return QStringLiteral("the ledger is not what a forward pass over the entries gives");
+    const QString display = displayFault(wizard, fresh.display());
+    if (!display.isEmpty())
+        return display;
+
+    // A field whose text differs from the one the return holds must hold a
+    // text the return refuses; only the field being typed in may be ahead.
+    model::ReturnEntries typed = shown.entries();
+    for (std::size_t i = 0; i < model::kFieldCount; ++i) {
+        const std::string_view name = model::nameOf(model::Field(i));
+        if (const auto *edit = wizard.findChild<QLineEdit *>(QString::fromLatin1(name.data(), qsizetype(name.size()))))
+            typed.texts[i] = edit->text().toStdString();
+    }
+    for (std::size_t i = 0; i < model::kFieldCount; ++i) {
+        const model::Field field = model::Field(i);
+        const std::string_view name = model::nameOf(field);
+        const QWidget *edit = wizard.findChild<QLineEdit *>(QString::fromLatin1(name.data(), qsizetype(name.size())));
+        if (!edit || edit == wizard.focusWidget() || typed.texts[i] == shown.entries().texts[i])
+            continue;
+        model::ReturnModel tried = shown;
+        if (modelwalk::leave(tried, field, typed).taken())
+            return QStringLiteral("%1 holds '%2', which the return takes, but the return counts '%3'")
+                .arg(edit->objectName(), printable(QString::fromStdString(typed.texts[i])),
+                     printable(QString::fromStdString(shown.entries().texts[i])));
+    }
+    return {};
 }
 
 bool isRefusal(const QString &message)

@@ -1,5 +1,6 @@
-// What the monkey checks after each step: where the focus was left, what a
-// refused field did to the ledger, and which error reports are expected.
+// What the monkey checks after each step: where the focus was left, whether
+// the wizard shows the return its entries give, what a refused field did to
+// the ledger, and which error reports are expected.
 #pragma once
 
 #include "return_ledger.h"
@@ -20,11 +21,12 @@ QString focusFault(TFormsolve &wizard);
 // badChar is left out: every amount check sets it afresh.
 QString ledgerDifference(const tax::ReturnLedger &expected, const tax::ReturnLedger &actual);
 
-// The ledger a refusal of `field` leaves when it stores nothing: the income
-// fields still recompute lines 4, 5 and 7 of their person from the unchanged
-// entries; every other field leaves the ledger as it was. False when that
-// recomputation itself fails (then nothing can be expected).
-bool ledgerAfterRefusal(const QWidget *field, tax::ReturnLedger &ledger);
+// Empty when the wizard shows the return its entries give: every line, radio
+// button, disabled control and refund block as a fresh forward pass over the
+// entries shows them, the ledger that pass's, and every field but the one
+// with the focus holding the text the return took, or a text the return
+// would refuse. Otherwise what differs.
+QString returnFault(TFormsolve &wizard);
 
 // The texts of the messages with which a field refuses to be left.
 bool isRefusal(const QString &message);

@@ -4,15 +4,19 @@
 // ever left (and checked) on the way.
 #pragma once
 
+#include "allowances_page.h"
 #include "attachment_page.h"
 #include "formsolve.h"
 #include "message_catcher.h"
+#include "personal_data_area.h"
+#include "question_panel.h"
 #include "severance_panel.h"
 #include "window_driver.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -24,13 +28,18 @@ struct AttachmentWizard {
     SeverancePanel &panel = *w->compute1;
     MessageCatcher messages;
 
-    // Opens the page by the answer "ใช่" and shows the window.
+    // Leaves the personal data area with both persons on the return, opens the
+    // page by the answer "ใช่" and shows the window.
     bool open()
     {
-        w->areas().bringToFront(w->solve);
-        page.answerYes({});
-        return drive::showAndActivate(w.get());
+        w->first->married4->setChecked(true);
+        w->first->ok1->click();
+        w->TabSheet3->Panel82->ok2->click();
+        return w->solve->currentWidget() == &page && drive::showAndActivate(w.get());
     }
+
+    // Answers the allowances page's question again, as its buttons do.
+    void answer(bool yes) { (yes ? w->TabSheet3->Panel82->ok2 : w->TabSheet3->Panel82->can2)->click(); }
 
     QWidget *control(const QString &name) const { return w->findChild<QWidget *>(name); }
     QString text(const char *name) const { return w->findChild<QLabel *>(name)->text(); }

@@ -10,7 +10,6 @@
 #include "message_catcher.h"
 #include "money_text.h"
 #include "question_panel.h"
-#include "run_ledger.h"
 #include "screenshot.h"
 #include "tax_limits.h"
 #include "wizard_walk.h"
@@ -163,7 +162,7 @@ private slots:
         QTEST(text(*w, "total5" + letter), "line15");
         QCOMPARE(field(*w, "ch4" + letter)->text(), firstGroup);
         QCOMPARE(field(*w, "ch5" + letter)->text(), secondGroup);
-        const tax::PersonFigures &p = letter == "m" ? runLedger().taxpayer : runLedger().spouse;
+        const tax::PersonFigures &p = letter == "m" ? w->ledger().taxpayer : w->ledger().spouse;
         QFETCH(int, keptFirst);
         QFETCH(int, keptSecond);
         QCOMPARE(p.entries[tax::entry::childrenFirstGroup], tax::children(keptFirst));
@@ -205,7 +204,7 @@ private slots:
         }
         QTEST(messages.texts, "shown");
         QCOMPARE(messages.kinds.last(), QStringLiteral("errorReport"));
-        const tax::PersonFigures &p = runLedger().taxpayer;
+        const tax::PersonFigures &p = w->ledger().taxpayer;
         QCOMPARE(p.totals[std::size_t(remainderLine)], remainder);
         QCOMPARE(text(*w, "total5m"), ui::moneyText(remainder));
         QTEST(text(*w, "dis1m"), "line14");
@@ -291,9 +290,9 @@ private slots:
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QCOMPARE(messages.texts, (QStringList{kOverflow, kOverflow}));
         QCOMPARE(text(*w, "total5m"), QStringLiteral("  910,000.00"));
-        QCOMPARE(runLedger().taxpayer.totals[tax::total::afterLine12], tax::baht(910'000));
+        QCOMPARE(w->ledger().taxpayer.totals[tax::total::afterLine12], tax::baht(910'000));
         QCOMPARE(text(*w, "dis1m"), QStringLiteral("   35,000.00"));
-        QCOMPARE(runLedger().taxpayer.totals[tax::total::line14], tax::baht(35'000));
+        QCOMPARE(w->ledger().taxpayer.totals[tax::total::line14], tax::baht(35'000));
     }
 
     void focusFlowsThroughThePersonsOnThePage_data()
@@ -439,7 +438,7 @@ private slots:
         enter(*w, name, typed);
         QCOMPARE(messages.texts, QStringList{report});
         QCOMPARE(messages.kinds, QStringList{"errorReport"});
-        QCOMPARE(runLedger().taxpayer.entries[std::size_t(entry)], entryAfter);
+        QCOMPARE(w->ledger().taxpayer.entries[std::size_t(entry)], entryAfter);
         QCOMPARE(text(*w, "total5m"), line15);
         QVERIFY(!questionInFront(*w));
     }
@@ -456,7 +455,7 @@ private slots:
         QTest::keyClick(donation, Qt::Key_V, Qt::ControlModifier);
         drive::tab();
         QCOMPARE(messages.texts, QStringList{QStringLiteral("'12\uFFFD3' is not a valid floating point value")});
-        QCOMPARE(runLedger().taxpayer.entries[tax::entry::donation], 0);
+        QCOMPARE(w->ledger().taxpayer.entries[tax::entry::donation], 0);
     }
 
     void answersOpenTheAttachmentAndClearItsValues_data()
@@ -478,9 +477,6 @@ private slots:
         walk::allowances(*w, walk::Return{});
         QVERIFY(questionInFront(*w));
         for (int round = 1; round <= 2; ++round) {
-            runLedger().common[tax::shared::yearsOfWork] = tax::baht(5);
-            runLedger().common[tax::shared::jointLine19] = tax::baht(7);
-            runLedger().longestService = 5;
             if (byEnter)
                 drive::enter();
             else
@@ -488,9 +484,9 @@ private slots:
             QCOMPARE(w->solve->currentWidget(), static_cast<QWidget *>(w->TabSheet4));
             QVERIFY(w->solve->isTabShown(w->TabSheet4));
             QVERIFY(!questionInFront(*w));
-            QCOMPARE(runLedger().common[tax::shared::yearsOfWork], 0);
-            QCOMPARE(runLedger().common[tax::shared::jointLine19], 0);
-            QCOMPARE(runLedger().longestService, 0.0L);
+            QCOMPARE(w->ledger().common[tax::shared::yearsOfWork], 0);
+            QCOMPARE(w->ledger().common[tax::shared::jointLine19], 0);
+            QCOMPARE(w->ledger().longestService, 0.0L);
             // Back to the allowances, and the question comes again after the donation.
             QTabBar *bar = w->solve->tabBar();
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());

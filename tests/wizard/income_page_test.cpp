@@ -6,7 +6,6 @@
 #include "income_page.h"
 #include "message_catcher.h"
 #include "personal_data_area.h"
-#include "run_ledger.h"
 #include "screenshot.h"
 #include "wizard_walk.h"
 
@@ -149,13 +148,13 @@ private slots:
         QStringList shownBefore;
         for (const QString &label : labels)
             shownBefore << text(*w, qPrintable(label));
-        const tax::PersonFigures before = taxpayer ? runLedger().taxpayer : runLedger().spouse;
+        const tax::PersonFigures before = taxpayer ? w->ledger().taxpayer : w->ledger().spouse;
 
         leave(edit, typed);
         QCOMPARE(messages.texts, QStringList{shown});
         QCOMPARE(messages.kinds, QStringList{kind});
         QCOMPARE(edit->text(), textAfter);
-        const tax::PersonFigures &after = taxpayer ? runLedger().taxpayer : runLedger().spouse;
+        const tax::PersonFigures &after = taxpayer ? w->ledger().taxpayer : w->ledger().spouse;
         QCOMPARE(after.entries, before.entries);
         QCOMPARE(after.totals, before.totals);
         for (int i = 0; i < labels.size(); ++i)
@@ -192,7 +191,7 @@ private slots:
         leave(edit, typed);
         QCOMPARE(messages.texts, QStringList());
         QCOMPARE(edit->text(), QStringLiteral("0"));
-        const tax::PersonFigures &person = field.endsWith('m') ? runLedger().taxpayer : runLedger().spouse;
+        const tax::PersonFigures &person = field.endsWith('m') ? w->ledger().taxpayer : w->ledger().spouse;
         QCOMPARE(person.entries[field.startsWith("ch2") ? tax::entry::line2 : tax::entry::line3], 0);
     }
 
@@ -205,7 +204,7 @@ private slots:
         leave(w->TabSheet1->ch1f, "200000");
         QTest::mouseClick(w->TabSheet1->Okbut1, Qt::LeftButton);
         QCOMPARE(w->solve->currentWidget(), w->TabSheet2);
-        QCOMPARE(runLedger().taxpayer.totals[tax::total::line5], tax::baht(100'000));
+        QCOMPARE(w->ledger().taxpayer.totals[tax::total::line5], tax::baht(100'000));
         QCOMPARE(text(*w, "total2m"), QStringLiteral("   40,000.00"));
         QCOMPARE(text(*w, "copyoftotal3m"), QStringLiteral("  100,000.00"));
         QCOMPARE(text(*w, "total4m"), QStringLiteral("  200,000.00"));
@@ -230,7 +229,7 @@ private slots:
         QCOMPARE(text(*w, "total2m"), QStringLiteral("   40,000.00"));
         QCOMPARE(text(*w, "copyoftotal3m"), QStringLiteral("  100,000.00"));
         QCOMPARE(text(*w, "total4m"), QStringLiteral("  200,000.00"));
-        QCOMPARE(runLedger().taxpayer.totals[tax::total::line7], tax::baht(200'000));
+        QCOMPARE(w->ledger().taxpayer.totals[tax::total::line7], tax::baht(200'000));
     }
 
     void spouseLinesShowAsSoonAsTheFieldIsLeft()

@@ -148,13 +148,13 @@ private slots:
         const int open = liveWindows<TFormsolve>();
         QVERIFY(t.open(MaritalStatus::single, {100'000}));
         computeAndGoOn(t, MaritalStatus::single, {"3000"});
-        QVERIFY(runLedger().taxpayer.totals[tax::total::line28] != 0);
+        QVERIFY(t.w->ledger().taxpayer.totals[tax::total::line28] != 0);
         QTest::mouseClick(t.refund().Button2, Qt::LeftButton);
         QTRY_VERIFY(!window);
         QCOMPARE(liveWindows<TFormsolve>(), open - 1);
-        QCOMPARE(runLedger().taxpayer.totals[tax::total::line17], 0);
-        QCOMPARE(runLedger().taxpayer.totals[tax::total::line28], 0);
-        QCOMPARE(runLedger().taxpayer.entries[tax::entry::credits], 0);
+        QCOMPARE(t.w->ledger().taxpayer.totals[tax::total::line17], 0);
+        QCOMPARE(t.w->ledger().taxpayer.totals[tax::total::line28], 0);
+        QCOMPARE(t.w->ledger().taxpayer.entries[tax::entry::credits], 0);
     }
 
     void leavingTheCloseButtonForTheTaxPageGoesToItsFirstCredit()

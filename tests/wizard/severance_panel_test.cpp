@@ -2,7 +2,6 @@
 // radios, the focus between the halves and the OK button.
 #include "attachment_wizard.h"
 #include "fonts.h"
-#include "run_ledger.h"
 #include "screenshot.h"
 
 #include <QRadioButton>
@@ -192,7 +191,7 @@ private slots:
         s.enter("com2m", "100000000");
         QCOMPARE(s.messages.texts, QStringList{"Invalid floating point operation"});
         QCOMPARE(s.field("com5m"), QString("100000000"));
-        QCOMPARE(runLedger().taxpayer.expenseYears, tax::baht(100'000'000));
+        QCOMPARE(s.w->ledger().taxpayer.expenseYears, tax::baht(100'000'000));
         QCOMPARE(s.field("com3m"), QString("0"));
     }
 

@@ -3,7 +3,7 @@
 
 #include <utility>
 
-namespace walk {
+namespace modelwalk {
 
 using model::Field;
 using model::HandlerOutcome;
@@ -178,4 +178,4 @@ ReturnEntries sampleReturn(tax::MaritalStatus status)
     return e;
 }
 
-} // namespace walk
+} // namespace modelwalk

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace walk {
+namespace modelwalk {
 
 // Leaves one field with the text it holds in `texts`, by the field's own
 // operation (the children and credits handlers read their second field too).
@@ -24,4 +24,4 @@ std::vector<std::string> forward(model::ReturnModel &m, const model::ReturnEntri
 // allowances, a donation, an attachment with its severance panel, and credits.
 model::ReturnEntries sampleReturn(tax::MaritalStatus status);
 
-} // namespace walk
+} // namespace modelwalk
