@@ -56,18 +56,24 @@ void openSeverancePanel(Pass &pass)
     }
 }
 
+// Line 8 cannot be entered where the opening disabled it.
 void severanceSalary(Pass &pass, Person who)
 {
-    tax::enterSeveranceSalary(pass.ledger, who, pass.amount(of(Field::com1m, who)));
+    const tax::Currency salary = pass.amount(of(Field::com1m, who));
+    if (!pass.display.lineEightDisabled[sideOf(who)])
+        tax::enterSeveranceSalary(pass.ledger, who, salary);
 }
 
 void severanceYears(Pass &pass, Person who)
 {
     const Field field = of(Field::com2m, who);
     const std::string typed = pass.text(field);
+    const tax::Currency years = pass.amount(field);
+    if (pass.display.lineEightDisabled[sideOf(who)])
+        return;
     // The years of line 8 are also the years of line 10, until that edit is
     // left with others.
-    pass.write(of(Field::com5m, who), tax::enterSeveranceYears(pass.ledger, who, pass.amount(field), typed));
+    pass.write(of(Field::com5m, who), tax::enterSeveranceYears(pass.ledger, who, years, typed));
     const tax::SeveranceBase base = tax::severanceBase(pass.ledger, who);
     pass.show(of(Shown::com3m, who), base.line8);
     pass.show(of(Shown::total9m, who), base.line9);

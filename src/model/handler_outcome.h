@@ -23,7 +23,8 @@ struct HandlerOutcome {
     std::vector<std::string> messages;
     // Texts the handler puts into fields, in order.
     std::vector<FieldText> fields;
-    // The field refused its text and keeps the focus.
+    // The field refused its text, which is not taken; a field with a handler
+    // of its own keeps the focus.
     bool refused = false;
     // The default error report ("'1,000' is not a valid floating point
     // value"); the handler stops where it met the error.

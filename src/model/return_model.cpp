@@ -6,6 +6,8 @@
 #include "amount_text.h"
 #include "return_pass.h"
 
+#include <algorithm>
+
 namespace model {
 
 using tax::Person;
@@ -20,7 +22,7 @@ ReturnModel::ReturnModel(ReturnEntries entries)
     take(std::move(entries), Trigger{});
 }
 
-HandlerOutcome ReturnModel::take(ReturnEntries candidate, const Trigger &live)
+HandlerOutcome ReturnModel::take(ReturnEntries candidate, const Trigger &live, std::vector<Field> read)
 {
     Pass pass(candidate, live);
     pass.run(forwardOrder(candidate));
@@ -29,8 +31,14 @@ HandlerOutcome ReturnModel::take(ReturnEntries candidate, const Trigger &live)
     if (!pass.liveRan())
         pass.runLiveAlone();
     HandlerOutcome outcome = pass.liveOutcome();
-    if (!outcome.taken())
+    if (!outcome.taken()) {
+        // A handler that did not take what it read writes only into the fields
+        // it read (a refused salary shows "0"), never into others.
+        std::erase_if(outcome.fields, [&](const FieldText &written) {
+            return std::find(read.begin(), read.end(), written.field) == read.end();
+        });
         return outcome;
+    }
     m_entries = std::move(candidate);
     m_ledger = pass.ledger;
     m_display = std::move(pass.display);
@@ -40,9 +48,12 @@ HandlerOutcome ReturnModel::take(ReturnEntries candidate, const Trigger &live)
 HandlerOutcome ReturnModel::leave(Field handler, std::initializer_list<std::pair<Field, std::string_view>> texts)
 {
     ReturnEntries candidate = m_entries;
-    for (const auto &[field, text] : texts)
+    std::vector<Field> read;
+    for (const auto &[field, text] : texts) {
         candidate.text(field) = std::string(text);
-    return take(std::move(candidate), Trigger::exit(handler));
+        read.push_back(field);
+    }
+    return take(std::move(candidate), Trigger::exit(handler), std::move(read));
 }
 
 HandlerOutcome ReturnModel::press(Step step)
@@ -68,16 +79,21 @@ HandlerOutcome ReturnModel::chooseRate(Person who, tax::FirstPartRate rate)
     return take(std::move(candidate), Trigger::exit(of(Field::com5m, who)));
 }
 
-HandlerOutcome ReturnModel::leaveUnchecked(Field field, std::string_view text)
+HandlerOutcome ReturnModel::leaveUnchecked(std::initializer_list<std::pair<Field, std::string_view>> texts)
 {
-    try {
-        tax::parseAmount(text);
-    } catch (const tax::AmountError &) {
-        // Not an amount: the handler that reads it will say so.
-        return {};
-    }
     ReturnEntries candidate = m_entries;
-    candidate.text(field) = std::string(text);
+    for (const auto &[field, text] : texts) {
+        try {
+            tax::parseAmount(text);
+        } catch (const tax::AmountError &) {
+            // Not an amount: nothing is taken, and the handler that reads it
+            // will say so.
+            HandlerOutcome notTaken;
+            notTaken.refused = true;
+            return notTaken;
+        }
+        candidate.text(field) = std::string(text);
+    }
     return take(std::move(candidate), Trigger{});
 }
 
@@ -151,8 +167,15 @@ HandlerOutcome ReturnModel::computecheck8Click() { return chooseRate(Person::spo
 HandlerOutcome ReturnModel::com5mExit(std::string_view text) { return leave(Field::com5m, text); }
 HandlerOutcome ReturnModel::com5fExit(std::string_view text) { return leave(Field::com5f, text); }
 
-HandlerOutcome ReturnModel::ch16mLeft(std::string_view withheld) { return leaveUnchecked(Field::ch16m, withheld); }
-HandlerOutcome ReturnModel::ch16fLeft(std::string_view withheld) { return leaveUnchecked(Field::ch16f, withheld); }
+HandlerOutcome ReturnModel::ch16mLeft(std::string_view withheld, std::string_view paid)
+{
+    return leaveUnchecked({{Field::ch16m, withheld}, {Field::ch17m, paid}});
+}
+
+HandlerOutcome ReturnModel::ch16fLeft(std::string_view withheld, std::string_view paid)
+{
+    return leaveUnchecked({{Field::ch16f, withheld}, {Field::ch17f, paid}});
+}
 
 HandlerOutcome ReturnModel::ch16mExit(std::string_view withheld, std::string_view paid)
 {

@@ -16,6 +16,7 @@
 #include "return_ledger.h"
 
 #include <string_view>
+#include <vector>
 
 namespace model {
 
@@ -96,10 +97,11 @@ public:
     HandlerOutcome com5fExit(std::string_view text);
 
     // Tax computation page. Line 21 has no handler of its own: leaving it
-    // takes its text when it is an amount, silently; the credits handler,
-    // run when line 22 is left, reads both lines.
-    HandlerOutcome ch16mLeft(std::string_view withheld);
-    HandlerOutcome ch16fLeft(std::string_view withheld);
+    // takes lines 21 and 22 as the fields hold them when both are amounts,
+    // silently; the credits handler, run when line 22 is left, reads both
+    // lines and reports a text that is none.
+    HandlerOutcome ch16mLeft(std::string_view withheld, std::string_view paid);
+    HandlerOutcome ch16fLeft(std::string_view withheld, std::string_view paid);
     HandlerOutcome ch16mExit(std::string_view withheld, std::string_view paid);
     HandlerOutcome ch16fExit(std::string_view withheld, std::string_view paid);
     HandlerOutcome lastbitClick();
@@ -113,10 +115,10 @@ private:
     HandlerOutcome press(Step step);
     HandlerOutcome answer(Answer given);
     HandlerOutcome chooseRate(tax::Person who, tax::FirstPartRate rate);
-    HandlerOutcome leaveUnchecked(Field field, std::string_view text);
+    HandlerOutcome leaveUnchecked(std::initializer_list<std::pair<Field, std::string_view>> texts);
     // Runs the pass over `candidate` with `live` as the handler the person
-    // set off; takes the candidate when that handler took what it read.
-    HandlerOutcome take(ReturnEntries candidate, const Trigger &live);
+    // set off; takes the candidate when that handler took the fields it read.
+    HandlerOutcome take(ReturnEntries candidate, const Trigger &live, std::vector<Field> read = {});
 
     ReturnEntries m_entries;
     ReturnDisplay m_display;

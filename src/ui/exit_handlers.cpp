@@ -163,6 +163,9 @@ bool ExitHandlers::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
+    case QEvent::ContextMenu:
+        // Nor may its context menu change the text of a field the focus
+        // could not reach.
         if (m_swallowPressOn && watched == m_swallowPressOn.data())
             return true;
         break;

@@ -302,6 +302,7 @@ void PersonalDataArea::ok1Click()
     using ui::textOf;
     m_context.model().ok1Click(maritalStatus(), {textOf(name1), textOf(surname1), textOf(idtax1),
                                                  textOf(name2), textOf(surname2), textOf(idtax2)});
+    m_context.showReturn();
     emit nextRequested();
 }
 

@@ -305,8 +305,8 @@ void TaxComputationPage::enter()
     Edit1->setFocus(Qt::OtherFocusReason);
 }
 
-void TaxComputationPage::ch16mLeft() { m_context.apply(m_context.model().ch16mLeft(ui::textOf(ch16m))); }
-void TaxComputationPage::ch16fLeft() { m_context.apply(m_context.model().ch16fLeft(ui::textOf(ch16f))); }
+void TaxComputationPage::ch16mLeft() { m_context.apply(m_context.model().ch16mLeft(ui::textOf(ch16m), ui::textOf(ch17m))); }
+void TaxComputationPage::ch16fLeft() { m_context.apply(m_context.model().ch16fLeft(ui::textOf(ch16f), ui::textOf(ch17f))); }
 
 void TaxComputationPage::ch16mExit()
 {

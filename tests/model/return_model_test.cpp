@@ -219,11 +219,11 @@ TEST(Handlers, messagesComeFromTheHandlerLeftOnly)
 TEST(Handlers, lineTwentyOneCountsOnceItIsLeft)
 {
     ReturnModel m = walkedTo(modelwalk::sampleReturn(MaritalStatus::single));
-    EXPECT_TRUE(m.ch16mLeft("1000").taken());
+    EXPECT_TRUE(m.ch16mLeft("1000", "1000").taken());
     // 93,800 + 9,000 - (1,000 + 1,000)
     EXPECT_EQ(m.display().text(Shown::total22m), "  100,800.00");
     // A text that is no amount waits for the credits handler to report it.
-    EXPECT_TRUE(m.ch16mLeft("1,000").taken());
+    EXPECT_FALSE(m.ch16mLeft("1,000", "1000").taken());
     EXPECT_EQ(m.entries().text(Field::ch16m), "1000");
     EXPECT_EQ(m.ch16mExit("1,000", "1000").error.value_or(""), "'1,000' is not a valid floating point value");
 }

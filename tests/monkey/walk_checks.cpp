@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QStringList>
+
+#include <optional>
 #include <QTabBar>
 
 namespace monkey {
@@ -117,14 +119,34 @@ QString displayFault(const TFormsolve &wizard, const model::ReturnDisplay &expec
         const bool half = expected.rates[side] == tax::FirstPartRate::perYear3500;
         if (isChecked(wizard, side == 0 ? "computecheck4" : "computecheck8") != half)
             return QStringLiteral("the severance rate of line 10 is not the one chosen");
+        // Whether the salary is enabled within its panel, which is itself
+        // disabled while covered.
         const QWidget *salary = wizard.findChild<QWidget *>(side == 0 ? "com1m" : "com1f");
-        if (salary->isEnabled() == expected.lineEightDisabled[side])
-            return QStringLiteral("line 8 of the severance panel is %1abled").arg(salary->isEnabled() ? "en" : "dis");
+        const bool enabled = salary->isEnabledTo(wizard.compute1);
+        if (enabled == expected.lineEightDisabled[side])
+            return QStringLiteral("line 8 of the severance panel is %1abled").arg(enabled ? "en" : "dis");
         const QWidget *block = wizard.findChild<QWidget *>(side == 0 ? "Panel84" : "panel85");
         if (block->isHidden() == expected.refundBlocks[side])
             return QStringLiteral("a refund block is %1").arg(block->isHidden() ? "hidden" : "shown");
     }
     return {};
+}
+
+// The other field a field's handler reads: the children's two groups, and
+// lines 21 and 22.
+std::optional<model::Field> readWith(model::Field field)
+{
+    using model::Field;
+    using tax::Person;
+    for (Person who : {Person::taxpayer, Person::spouse}) {
+        for (const auto &[a, b] : {std::pair{Field::ch4m, Field::ch5m}, std::pair{Field::ch16m, Field::ch17m}}) {
+            if (field == of(a, who))
+                return of(b, who);
+            if (field == of(b, who))
+                return of(a, who);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -140,18 +162,24 @@ QString returnFault(TFormsolve &wizard)
         return display;
 
     // A field whose text differs from the one the return holds must hold a
-    // text the return refuses; only the field being typed in may be ahead.
+    // text the return refuses; only the field being typed in may be ahead,
+    // and the one its handler reads with it.
     model::ReturnEntries typed = shown.entries();
+    std::optional<model::Field> focused;
     for (std::size_t i = 0; i < model::kFieldCount; ++i) {
         const std::string_view name = model::nameOf(model::Field(i));
-        if (const auto *edit = wizard.findChild<QLineEdit *>(QString::fromLatin1(name.data(), qsizetype(name.size()))))
+        const auto *edit = wizard.findChild<QLineEdit *>(QString::fromLatin1(name.data(), qsizetype(name.size())));
+        if (edit && edit == wizard.focusWidget())
+            focused = model::Field(i);
+        else if (edit)
             typed.texts[i] = edit->text().toStdString();
     }
     for (std::size_t i = 0; i < model::kFieldCount; ++i) {
         const model::Field field = model::Field(i);
         const std::string_view name = model::nameOf(field);
         const QWidget *edit = wizard.findChild<QLineEdit *>(QString::fromLatin1(name.data(), qsizetype(name.size())));
-        if (!edit || edit == wizard.focusWidget() || typed.texts[i] == shown.entries().texts[i])
+        if (!edit || field == focused || (focused && readWith(field) == focused)
+            || typed.texts[i] == shown.entries().texts[i])
             continue;
         model::ReturnModel tried = shown;
         if (modelwalk::leave(tried, field, typed).taken())

@@ -34,12 +34,18 @@ struct AttachmentWizard {
     {
         w->first->married4->setChecked(true);
         w->first->ok1->click();
-        w->TabSheet3->Panel82->ok2->click();
+        answer(true);
         return w->solve->currentWidget() == &page && drive::showAndActivate(w.get());
     }
 
     // Answers the allowances page's question again, as its buttons do.
-    void answer(bool yes) { (yes ? w->TabSheet3->Panel82->ok2 : w->TabSheet3->Panel82->can2)->click(); }
+    void answer(bool yes)
+    {
+        QuestionPanel &question = *w->TabSheet3->Panel82;
+        w->openPage(w->TabSheet3);
+        question.ask();
+        (yes ? question.ok2 : question.can2)->click();
+    }
 
     QWidget *control(const QString &name) const { return w->findChild<QWidget *>(name); }
     QString text(const char *name) const { return w->findChild<QLabel *>(name)->text(); }

@@ -35,7 +35,6 @@ constexpr std::pair<Field, SingleText> kSingleTextHandlers[]{
     {Field::com1m, &ReturnModel::com1mExit}, {Field::com1f, &ReturnModel::com1fExit},
     {Field::com2m, &ReturnModel::com2mExit}, {Field::com2f, &ReturnModel::com2fExit},
     {Field::com5m, &ReturnModel::com5mExit}, {Field::com5f, &ReturnModel::com5fExit},
-    {Field::ch16m, &ReturnModel::ch16mLeft}, {Field::ch16f, &ReturnModel::ch16fLeft},
 };
 
 class Walker {
@@ -105,6 +104,8 @@ HandlerOutcome leave(ReturnModel &m, Field field, const ReturnEntries &texts)
     case Field::ch5m: return m.ch4mExit(text(Field::ch4m), text(Field::ch5m));
     case Field::ch4f:
     case Field::ch5f: return m.ch4fExit(text(Field::ch4f), text(Field::ch5f));
+    case Field::ch16m: return m.ch16mLeft(text(Field::ch16m), text(Field::ch17m));
+    case Field::ch16f: return m.ch16fLeft(text(Field::ch16f), text(Field::ch17f));
     case Field::ch17m: return m.ch16mExit(text(Field::ch16m), text(Field::ch17m));
     case Field::ch17f: return m.ch16fExit(text(Field::ch16f), text(Field::ch17f));
     default: break;

@@ -108,7 +108,8 @@ private slots:
         QCOMPARE(drive::focusName(), QStringLiteral("p3"));
         QTEST(text(*w, "total5m"), "line15");
         QTEST(text(*w, "dis1m"), "line14");
-        QVERIFY(text(*w, "total6m").isEmpty());
+        // With nothing else entered yet, line 17 is line 15 at once.
+        QCOMPARE(text(*w, "total6m"), text(*w, "total5m"));
         QCOMPARE(w->TabSheet3->Panel29->isHidden(), spouseLine15.isEmpty());
         if (!spouseLine15.isEmpty()) {
             QCOMPARE(text(*w, "total5f"), spouseLine15);
@@ -169,10 +170,9 @@ private slots:
         QCOMPARE(p.entries[tax::entry::childrenSecondGroup], tax::children(keptSecond));
     }
 
-    // An overflow stops a rule after what it has stored: every result shown
-    // before the failing step stays shown, and what is shown is what the
-    // ledger holds.
-    void overflowLeavesShownWhatIsStored_data()
+    // A text that overflows a line is reported and not taken: the return
+    // stays what the other entries give, and shows what the ledger holds.
+    void anOverflowIsNotTaken_data()
     {
         QTest::addColumn<QStringList>("typed"); // field=text, left in this order
         QTest::addColumn<QStringList>("shown"); // the messages, in order
@@ -180,16 +180,16 @@ private slots:
         QTest::addColumn<qint64>("remainder");
         QTest::addColumn<QString>("line14");
         QTest::newRow("social security beyond line 14") << QStringList{"ch9m=" + kHuge} << QStringList{kOverflow}
-            << int(tax::total::line15) << qint64(tax::baht(910'000) - tax::baht(922'337'203'685'477)) << "   30,000.00";
+            << int(tax::total::line15) << qint64(tax::baht(910'000)) << "   30,000.00";
         QTest::newRow("capped life insurance after it") << QStringList{"ch9m=" + kHuge, "ch6m=15000"}
-            << QStringList{kOverflow, kOnlyTenThousand, kOverflow}
-            << int(tax::total::afterLine10) << qint64(tax::baht(900'000)) << "   30,000.00";
+            << QStringList{kOverflow, kOnlyTenThousand}
+            << int(tax::total::afterLine10) << qint64(tax::baht(900'000)) << "   40,000.00";
         QTest::newRow("children cut before their pricing overflows") << QStringList{"ch4m=" + kHuge, "ch5m=-100000000000000"}
             << QStringList{kChildrenCut, kChildrenCut, kOverflow}
             << int(tax::total::afterLine9) << qint64(tax::baht(865'000)) << "   75,000.00";
     }
 
-    void overflowLeavesShownWhatIsStored()
+    void anOverflowIsNotTaken()
     {
         QFETCH(QStringList, typed);
         QFETCH(int, remainderLine);
@@ -203,7 +203,7 @@ private slots:
             QTRY_VERIFY(!QApplication::activeModalWidget());
         }
         QTEST(messages.texts, "shown");
-        QCOMPARE(messages.kinds.last(), QStringLiteral("errorReport"));
+        QVERIFY(messages.kinds.contains(QStringLiteral("errorReport")));
         const tax::PersonFigures &p = w->ledger().taxpayer;
         QCOMPARE(p.totals[std::size_t(remainderLine)], remainder);
         QCOMPARE(text(*w, "total5m"), ui::moneyText(remainder));
@@ -266,15 +266,23 @@ private slots:
         QTEST(text(*w, "total6m"), "line17");
     }
 
-    void donationBeforeLineFifteenIsComputedLeavesNothing()
+    void aDonationEnteredFirstFollowsTheLinesBeforeIt()
     {
         auto w = onAllowancesPage(MaritalStatus::single);
         QVERIFY(w);
-        enter(*w, "ch10m", "5000");
-        QCOMPARE(text(*w, "total6m"), QStringLiteral("        0.00"));
+        enter(*w, "ch10m", "50000");
+        QCOMPARE(text(*w, "total6m"), QStringLiteral("  860,000.00"));
+        // Back from the attachment page by the tab: social security left then
+        // lowers line 15 and line 17 with it.
+        drive::enter();
+        QTabBar *bar = w->solve->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+        enter(*w, "ch9m", "10000");
+        QCOMPARE(text(*w, "total5m"), QStringLiteral("  900,000.00"));
+        QCOMPARE(text(*w, "total6m"), QStringLiteral("  850,000.00"));
     }
 
-    void enteringAgainShowsTheRemaindersBeforeLineFourteenOverflows()
+    void enteringAgainKeepsEveryAllowanceCounted()
     {
         MessageCatcher messages;
         auto w = onAllowancesPage(MaritalStatus::single);
@@ -288,9 +296,11 @@ private slots:
         QTRY_COMPARE(drive::focusName(), QStringLiteral("p1"));
         walk::expenses(*w);
         QTRY_VERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(messages.texts, (QStringList{kOverflow, kOverflow}));
-        QCOMPARE(text(*w, "total5m"), QStringLiteral("  910,000.00"));
-        QCOMPARE(w->ledger().taxpayer.totals[tax::total::afterLine12], tax::baht(910'000));
+        // Only the social security that overflowed was refused; the life
+        // insurance still counts in line 15 as in line 14.
+        QCOMPARE(messages.texts, (QStringList{kOverflow}));
+        QCOMPARE(text(*w, "total5m"), QStringLiteral("  905,000.00"));
+        QCOMPARE(w->ledger().taxpayer.totals[tax::total::afterLine12], tax::baht(905'000));
         QCOMPARE(text(*w, "dis1m"), QStringLiteral("   35,000.00"));
         QCOMPARE(w->ledger().taxpayer.totals[tax::total::line14], tax::baht(35'000));
     }
@@ -418,7 +428,7 @@ private slots:
         QTest::newRow("life insurance in words") << "" << "ch6m" << "abc" << "'abc' is not a valid floating point value" << int(tax::entry::lifeInsurance) << qint64(0);
         QTest::newRow("empty social security") << "" << "ch9m" << "" << "'' is not a valid floating point value" << int(tax::entry::socialSecurity) << qint64(0);
         QTest::newRow("donation with a comma") << "" << "ch10m" << "1,000" << "'1,000' is not a valid floating point value" << int(tax::entry::donation) << qint64(0);
-        QTest::newRow("first group stays stored when the second fails") << "2" << "ch5m" << "x" << "'x' is not a valid floating point value" << int(tax::entry::childrenFirstGroup) << qint64(20000);
+        QTest::newRow("neither group counts when the second fails") << "2" << "ch5m" << "x" << "'x' is not a valid floating point value" << int(tax::entry::childrenFirstGroup) << qint64(0);
     }
 
     void textsThatAreNoNumberStopTheRule()

@@ -1,10 +1,12 @@
 // Returns walked with the keyboard from the personal data area through the
 // attachment page and its severance panel, checking every label they show,
 // and the spouse controls each status hides there.
+#include "allowances_page.h"
 #include "attachment_page.h"
 #include "fonts.h"
 #include "formsolve.h"
 #include "message_catcher.h"
+#include "question_panel.h"
 #include "screenshot.h"
 #include "severance_panel.h"
 #include "wizard_walk.h"
@@ -95,7 +97,9 @@ private slots:
         QCOMPARE(drive::focusName(), QString("computecheck3"));
         QVERIFY(!w.compute1->com1m->isEnabled());
         QVERIFY(w.compute1->com1f->isEnabled());
-        expectLabels(w, {{"total9m", "  200,000.00"}, {"total10m", "   70,000.00"}, {"total9f", "0"}, {"total10f", "0"}});
+        // Line 10 counts the years its edit holds, none yet.
+        expectLabels(w, {{"total9m", "  200,000.00"}, {"total10m", "        0.00"}, {"total9f", "        0.00"},
+                         {"total10f", "        0.00"}});
         // The two radios are one Tab stop; the arrow keys choose between them.
         drive::tab();
         typeAndTab("com5m", "10");
@@ -173,9 +177,12 @@ private slots:
         }
         QVERIFY(!w.TabSheet4->total7f->isHidden());
 
-        // The spouse's lines are computed by OK whether they are shown or not,
-        // from a spouse column with nothing on the return.
-        w.openPage(w.TabSheet4);
+        // The spouse's lines are computed by OK whether they are shown or not;
+        // here from a spouse column left at nothing.
+        w.openPage(w.TabSheet3);
+        w.TabSheet3->Panel82->ask();
+        w.TabSheet3->Panel82->ok2->click();
+        QCOMPARE(w.solve->currentWidget(), w.TabSheet4);
         QTest::mouseClick(w.TabSheet4->computebutton, Qt::LeftButton);
         QTest::mouseClick(w.compute1->BitBtn5, Qt::LeftButton);
         QCOMPARE(label(w, "total15f"), QString("        0.00"));

@@ -197,6 +197,8 @@ private slots:
         auto w = openWizard();
         QVERIFY(drive::showAndActivate(w.get()));
         leavePersonalData(*w);
+        w->openPage(w->TabSheet3);
+        w->TabSheet3->Panel82->ask();
         (covered ? w->TabSheet3->Panel82->can2 : w->TabSheet3->Panel82->ok2)->click();
         drive::focus()->clearFocus();
         w->openPage(w->solve->widget(page));
