@@ -6,6 +6,7 @@
 #include "messages.h"
 #include "window_driver.h"
 
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -222,6 +223,39 @@ private slots:
         QTest::qWait(20);
         QTest::mouseClick(t.button, Qt::LeftButton);
         QCOMPARE(t.clicks, 1);
+    }
+
+    void aRightClickFromARefusedFieldOpensNoContextMenu()
+    {
+        // The menu of the field clicked could change its text (paste, undo)
+        // though the focus never reached it.
+        struct MenuCounter : QObject {
+            int menus = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() != QEvent::ContextMenu)
+                    return false;
+                ++menus;
+                return true;
+            }
+        } counter;
+        TestWindow t;
+        MessageCatcher messages;
+        t.refuseWithMessage();
+        QVERIFY(drive::showAndActivate(&t.window));
+        t.next->installEventFilter(&counter);
+        t.field->setFocus();
+        QTest::mousePress(t.next, Qt::RightButton);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2), t.next->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(t.next, &menu);
+        QTest::mouseRelease(t.next, Qt::RightButton);
+        QCOMPARE(counter.menus, 0);
+        QCOMPARE(messages.texts.size(), 1);
+        QTRY_COMPARE(drive::focus(), t.field);
+        // Once the field has the focus again, a right click gets its menu.
+        QTest::qWait(20);
+        QApplication::sendEvent(t.next, &menu);
+        QCOMPARE(counter.menus, 1);
     }
 
     void aRefusedControlThatCannotBeReachedIsLetGo()
