@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTabBar>
 #include <QTemporaryDir>
 
 Q_DECLARE_METATYPE(tax::MaritalStatus)
@@ -63,6 +64,52 @@ class PrintedReturnTest : public QObject {
 
 private slots:
     void initTestCase() { ui::installFontSubstitutions(); }
+
+    void goingBackByTheTabsPrintsWhatAFreshWizardPrints_data()
+    {
+        QTest::addColumn<tax::MaritalStatus>("status");
+        for (int s = 0; s <= int(tax::MaritalStatus::married5); ++s)
+            QTest::newRow(walk::statusButton(tax::MaritalStatus(s))) << tax::MaritalStatus(s);
+    }
+
+    // A whole return, then back by the tabs to the income and the allowances
+    // pages to change a salary and an allowance, forward by the tabs again
+    // and print: every item is what a wizard walked forward with the final
+    // entries prints.
+    void goingBackByTheTabsPrintsWhatAFreshWizardPrints()
+    {
+        QFETCH(tax::MaritalStatus, status);
+        const printed::Credits credits{"90000", "500", "20000", "0"};
+        walk::Return r = walk::sampleReturn(status);
+        printed::Wizard changed;
+        QVERIFY(changed.toRefundPage(r, credits));
+        QTabBar *bar = changed.w->solve->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+        walk::typeAndTab("ch1m", "5000000");
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+        // A widow's first click leads from p3 to line 9; the second reaches the field.
+        auto *socialSecurity = drive::control<QLineEdit>(changed.w, "ch9m");
+        walk::clickOn(socialSecurity);
+        drive::typeInto(socialSecurity, "2500");
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(5).center());
+        QCOMPARE(changed.w->solve->currentWidget(), changed.w->TabSheet6);
+        TFormbil *after = changed.print();
+        QVERIFY(after);
+
+        r.taxpayerIncome.salary = "5000000";
+        r.taxpayerAllowances.socialSecurity = "2500";
+        printed::Wizard fresh;
+        QVERIFY(fresh.toRefundPage(r, credits));
+        TFormbil *expected = fresh.print();
+        QVERIFY(expected);
+        for (const report::PageItem *item : expected->page().items())
+            QVERIFY2(printed::item(*after, item->row().name) == item->text(),
+                     qPrintable(QStringLiteral("%1: '%2', a fresh wizard prints '%3'")
+                                    .arg(item->row().name, printed::item(*after, item->row().name), item->text())));
+        QCOMPARE(changed.messages.kinds.indexOf("errorReport"), -1);
+        printed::closePreview(*after);
+        printed::closePreview(*expected);
+    }
 
     void spouseColumnPrintsOnlyWhatTheWizardShowed_data()
     {
