@@ -15,9 +15,4 @@ QString moneyText(tax::Currency amount)
     return QString::fromStdString(tax::formatMoney(amount));
 }
 
-std::u32string codePoints(const QString &text)
-{
-    return text.toStdU32String();
-}
-
 } // namespace ui

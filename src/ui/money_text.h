@@ -5,8 +5,6 @@
 
 #include <QString>
 
-#include <string>
-
 namespace ui {
 
 // The amount a field's text stands for; throws the conversion or overflow
@@ -15,8 +13,5 @@ tax::Currency amountOf(const QString &text);
 
 // The money format: "   -1,234.50".
 QString moneyText(tax::Currency amount);
-
-// The text as code points, for the amount-text check.
-std::u32string codePoints(const QString &text);
 
 } // namespace ui
