@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
@@ -163,12 +164,18 @@ bool ExitHandlers::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::ContextMenu:
-        // Nor may its context menu change the text of a field the focus
-        // could not reach.
         if (m_swallowPressOn && watched == m_swallowPressOn.data())
             return true;
         break;
+    case QEvent::ContextMenu: {
+        // A field's own menu (paste, undo, delete) opens only where the focus
+        // is: on a field the focus could not reach, or was sent away from by
+        // a handler, it would change a text that is never left.
+        const auto *field = qobject_cast<QLineEdit *>(watched);
+        if (field && field->window() == m_window && field != QApplication::focusWidget())
+            return true;
+        break;
+    }
     case QEvent::MouseButtonDblClick:
         // Caught where the window system hands it to the window, before Qt
         // gives the focus to the control under the pointer.
