@@ -4,19 +4,19 @@
 // same, every label of the window shown anew and painted). Prints the slowest
 // status's median per field and whether it is under the target.
 #include "allowances_page.h"
+#include "fonts.h"
 #include "formsolve.h"
 #include "income_page.h"
 #include "model_walk.h"
 #include "printed_return.h"
-#include "fonts.h"
 #include "tax_computation_page.h"
+#include "verdict_reporter.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QLineEdit>
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -77,25 +77,6 @@ void wizardFieldLeft(benchmark::State &state)
 BENCHMARK(modelFieldLeft)->DenseRange(0, 6)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(wizardFieldLeft)->DenseRange(0, 6)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
-class VerdictReporter : public benchmark::ConsoleReporter {
-public:
-    VerdictReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            failed |= run.error_occurred;
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median"
-                && run.benchmark_name().rfind("wizardFieldLeft", 0) == 0)
-                slowestMedianMs = std::max(slowestMedianMs, run.GetAdjustedRealTime() / 1000);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    bool failed = false;
-    double slowestMedianMs = 0;
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -105,7 +86,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     ui::installFontSubstitutions();
     benchmark::Initialize(&argc, argv);
-    VerdictReporter reporter;
+    bench::VerdictReporter reporter("wizardFieldLeft");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     if (reporter.failed)

@@ -6,12 +6,12 @@
 #include "main_window.h"
 #include "program.h"
 #include "return_walk.h"
+#include "verdict_reporter.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -44,25 +44,6 @@ BENCHMARK(wholeReturn)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-// The console report, and the slowest median and any failed run for the verdict.
-class VerdictReporter : public benchmark::ConsoleReporter {
-public:
-    VerdictReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            failed |= run.error_occurred;
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                slowestMedianMs = std::max(slowestMedianMs, run.GetAdjustedRealTime());
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    bool failed = false;
-    double slowestMedianMs = 0;
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -87,7 +68,7 @@ int main(int argc, char *argv[])
     }
 
     benchmark::Initialize(&argc, argv);
-    VerdictReporter reporter;
+    bench::VerdictReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     if (reporter.failed)
