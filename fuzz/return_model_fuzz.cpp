@@ -12,7 +12,8 @@
 // did not take its text changes neither the entries nor what is shown; the
 // ledger and every shown line are those of a forward pass over the entries.
 // At the end: a fresh model walked forward with the entries in focus order
-// takes the same entries and shows the same return.
+// takes the same entries (or meets only an overflow that the order of the
+// entries avoided) and shows the same return.
 #include "fuzz_check.h"
 #include "model_walk.h"
 
@@ -20,6 +21,7 @@
 #include <exception>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fuzz {
 
@@ -109,10 +111,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             const model::ReturnModel before = m;
             checkLine(m, before, apply(m, line), line);
         }
+        // A fresh walk may meet an overflow that the order of the entries
+        // did not (a huge amount taken after the step it now overflows):
+        // such a return is not one a forward walk reaches, and nothing else
+        // may stop the walk.
         model::ReturnModel fresh;
-        modelwalk::forward(fresh, m.entries());
-        FUZZ_REQUIRE(fresh.display() == m.display(), "a forward walk with the same entries shows the same return", "at the end");
-        FUZZ_REQUIRE(fresh.ledger() == m.ledger(), "a forward walk with the same entries gives the same ledger", "at the end");
+        const std::vector<std::string> refused = modelwalk::forward(fresh, m.entries());
+        for (const std::string &what : refused)
+            FUZZ_REQUIRE(what.ends_with("Invalid floating point operation"), "a forward walk takes every entry", what);
+        if (refused.empty()) {
+            FUZZ_REQUIRE(fresh.display() == m.display(), "a forward walk with the same entries shows the same return", "at the end");
+            FUZZ_REQUIRE(fresh.ledger() == m.ledger(), "a forward walk with the same entries gives the same ledger", "at the end");
+        }
     } catch (const std::exception &e) {
         fail("the model's operations throw nothing", e.what());
     }
