@@ -3,6 +3,8 @@
 #include "return_steps.h"
 
 #include "entry_steps.h"
+#include "line_reasons.h"
+#include "status_groups.h"
 
 namespace model::steps {
 
@@ -12,7 +14,20 @@ using tax::Person;
 
 void showLineFourteen(Pass &pass, Person who)
 {
-    pass.show(of(Shown::dis1m, who), tax::lineFourteen(pass.ledger, who, pass.status()));
+    const tax::Currency line14 = tax::lineFourteen(pass.ledger, who, pass.status());
+    pass.show(of(Shown::dis1m, who), line14,
+              reasons::lineFourteen(tax::figures(pass.ledger, who), tax::addsSpouseAllowance(pass.status(), who)));
+}
+
+// Line 15 as the remainder after `line`, the last allowance line worked out.
+void showLineFifteen(Pass &pass, Person who, tax::Currency remainder, int line)
+{
+    pass.show(of(Shown::total5m, who), remainder, reasons::lineFifteen(tax::figures(pass.ledger, who), line));
+}
+
+int lineOf(tax::CappedItem item)
+{
+    return 10 + static_cast<int>(item);
 }
 
 Field fieldOf(tax::CappedItem item)
@@ -32,8 +47,8 @@ Field fieldOf(tax::CappedItem item)
 void enterAllowances(Pass &pass)
 {
     const tax::AllowanceStart start = tax::startAllowances(pass.ledger, pass.status());
-    pass.show(Shown::total5m, start.taxpayer);
-    pass.show(Shown::total5f, start.spouse);
+    showLineFifteen(pass, Person::taxpayer, start.taxpayer, 8);
+    showLineFifteen(pass, Person::spouse, start.spouse, 8);
     showLineFourteen(pass, Person::taxpayer);
     showLineFourteen(pass, Person::spouse);
 }
@@ -46,7 +61,7 @@ void children(Pass &pass, Person who)
         tax::enterChildrenSecondGroup(pass.ledger, who, pass.amount(of(Field::ch5m, who)));
     if (notice == tax::AllowanceNotice::childrenOverLimit)
         pass.message("จำนวนบุตรรวมกันเกิน 3 คน จะนำมาคิดแค่ 3 คนเท่านั้น");
-    pass.show(of(Shown::total5m, who), tax::priceChildren(pass.ledger, who, pass.status()));
+    showLineFifteen(pass, who, tax::priceChildren(pass.ledger, who, pass.status()), 9);
     showLineFourteen(pass, who);
 }
 
@@ -56,20 +71,21 @@ void cappedItem(Pass &pass, Person who, tax::CappedItem item)
         tax::enterCappedItem(pass.ledger, who, item, pass.amount(of(fieldOf(item), who)));
     if (step.notice == tax::AllowanceNotice::amountOverLimit)
         pass.message("จำนวนเงินที่ท่านใส่จะนำมาคำนวณเพียง 10,000 บาท เท่านั้น!!!");
-    pass.show(of(Shown::total5m, who), step.remainder);
+    showLineFifteen(pass, who, step.remainder, lineOf(item));
     showLineFourteen(pass, who);
 }
 
 void socialSecurity(Pass &pass, Person who)
 {
-    pass.show(of(Shown::total5m, who), tax::enterSocialSecurity(pass.ledger, who, pass.amount(of(Field::ch9m, who))));
+    showLineFifteen(pass, who, tax::enterSocialSecurity(pass.ledger, who, pass.amount(of(Field::ch9m, who))), 13);
     showLineFourteen(pass, who);
 }
 
 void donation(Pass &pass, Person who)
 {
     // Line 14 stays: the donation is not part of it.
-    pass.show(of(Shown::total6m, who), tax::enterDonation(pass.ledger, who, pass.amount(of(Field::ch10m, who))));
+    const tax::Currency line17 = tax::enterDonation(pass.ledger, who, pass.amount(of(Field::ch10m, who)));
+    pass.show(of(Shown::total6m, who), line17, reasons::lineSeventeen(tax::figures(pass.ledger, who)));
 }
 
 void answer(Pass &pass)

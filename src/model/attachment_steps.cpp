@@ -3,7 +3,9 @@
 #include "return_steps.h"
 
 #include "amount_text.h"
+#include "line_reasons.h"
 #include "severance.h"
+#include "tax_limits.h"
 
 namespace model::steps {
 
@@ -36,9 +38,10 @@ void attachmentItem(Pass &pass, Person who, tax::AttachmentItem item)
     const tax::AttachmentItems totals =
         tax::enterAttachmentItem(pass.ledger, who, item, pass.amount(of(fieldOf(item), who)));
     // Item 5 does not change item 4, so only the grand total is shown again.
+    const tax::PersonFigures &p = tax::figures(pass.ledger, who);
     if (item != tax::AttachmentItem::item5)
-        pass.show(of(Shown::total7m, who), totals.item4);
-    pass.show(of(Shown::total8m, who), totals.item6);
+        pass.show(of(Shown::total7m, who), totals.item4, reasons::attachmentItemFour(p));
+    pass.show(of(Shown::total8m, who), totals.item6, reasons::attachmentItemSix(p));
 }
 
 void openSeverancePanel(Pass &pass)
@@ -51,8 +54,10 @@ void openSeverancePanel(Pass &pass)
         pass.display.lineEightDisabled[sideOf(who)] = side.itemsOnly;
         if (!side.itemsOnly)
             continue;
-        pass.show(of(Shown::total9m, who), side.line9);
-        pass.show(of(Shown::total10m, who), side.line10);
+        const tax::PersonFigures &p = tax::figures(pass.ledger, who);
+        pass.show(of(Shown::total9m, who), side.line9, reasons::severanceLineNine(p, true));
+        pass.show(of(Shown::total10m, who), side.line10,
+                  reasons::severanceLineTenOfLongestService(p, pass.ledger.longestService));
     }
 }
 
@@ -75,18 +80,23 @@ void severanceYears(Pass &pass, Person who)
     // left with others.
     pass.write(of(Field::com5m, who), tax::enterSeveranceYears(pass.ledger, who, years, typed));
     const tax::SeveranceBase base = tax::severanceBase(pass.ledger, who);
-    pass.show(of(Shown::com3m, who), base.line8);
-    pass.show(of(Shown::total9m, who), base.line9);
+    const tax::PersonFigures &p = tax::figures(pass.ledger, who);
+    pass.show(of(Shown::com3m, who), base.line8, reasons::severanceLineEight(p));
+    pass.show(of(Shown::total9m, who), base.line9, reasons::severanceLineNine(p, false));
 }
 
 void expenseYears(Pass &pass, Person who)
 {
-    const tax::SeveranceExpense expense = tax::enterExpenseYears(
-        pass.ledger, who, pass.entries().rates[sideOf(who)], pass.amount(of(Field::com5m, who)));
-    pass.show(of(Shown::total10m, who), expense.line10);
-    pass.show(of(Shown::total11m, who), expense.line11);
-    pass.show(of(Shown::total12m, who), expense.line12);
-    pass.show(of(Shown::total13m, who), expense.line13);
+    const tax::FirstPartRate rate = pass.entries().rates[sideOf(who)];
+    const tax::SeveranceExpense expense =
+        tax::enterExpenseYears(pass.ledger, who, rate, pass.amount(of(Field::com5m, who)));
+    const tax::PersonFigures &p = tax::figures(pass.ledger, who);
+    const tax::Currency perYear =
+        rate == tax::FirstPartRate::perYear7000 ? tax::kSeveranceFullPerYear : tax::kSeveranceHalfPerYear;
+    pass.show(of(Shown::total10m, who), expense.line10, reasons::severanceLineTen(p, perYear));
+    pass.show(of(Shown::total11m, who), expense.line11, reasons::severanceLineEleven(p));
+    pass.show(of(Shown::total12m, who), expense.line12, reasons::severanceLineTwelve(p));
+    pass.show(of(Shown::total13m, who), expense.line13, reasons::severanceLineThirteen(p));
 }
 
 void closeSeverancePanel(Pass &pass)
@@ -100,9 +110,10 @@ void closeSeverancePanel(Pass &pass)
     // simply does not show them.
     for (Person who : kBoth) {
         const tax::AttachmentTax lines = tax::computeAttachmentTax(pass.ledger, who);
-        pass.show(of(Shown::total14m, who), lines.line2);
-        pass.show(of(Shown::total15m, who), lines.line3);
-        pass.show(of(Shown::total16m, who), lines.line4);
+        const tax::PersonFigures &p = tax::figures(pass.ledger, who);
+        pass.show(of(Shown::total14m, who), lines.line2, reasons::attachmentLineTwo(p));
+        pass.show(of(Shown::total15m, who), lines.line3, reasons::attachmentLineThree(p));
+        pass.show(of(Shown::total16m, who), lines.line4, reasons::attachmentLineFour(p));
     }
 }
 
@@ -110,22 +121,20 @@ void withholding(Pass &pass, Person who)
 {
     const tax::AttachmentBalanceLines balance =
         tax::enterAttachmentWithholding(pass.ledger, who, pass.amount(of(Field::ch15m, who)));
+    const tax::PersonFigures &p = tax::figures(pass.ledger, who);
     const Shown line6 = of(Shown::total17m, who);
     const Shown line7 = of(Shown::total18m, who);
-    switch (balance.balance) {
-    case tax::AttachmentBalance::toPay:
-        pass.show(line6, balance.line6);
-        pass.show(line7, "0");
-        break;
-    case tax::AttachmentBalance::overpaid:
-        pass.show(line6, "0");
-        pass.show(line7, balance.line7);
-        break;
-    case tax::AttachmentBalance::settled:
-        pass.show(line6, "0");
-        pass.show(line7, "0");
-        break;
-    }
+    const bool toPay = balance.balance == tax::AttachmentBalance::toPay;
+    const bool overpaid = balance.balance == tax::AttachmentBalance::overpaid;
+    // A line with nothing on it shows "0".
+    if (toPay)
+        pass.show(line6, balance.line6, reasons::attachmentLineSix(p));
+    else
+        pass.show(line6, "0", reasons::attachmentLineSix(p));
+    if (overpaid)
+        pass.show(line7, balance.line7, reasons::attachmentLineSeven(p));
+    else
+        pass.show(line7, "0", reasons::attachmentLineSeven(p));
 }
 
 } // namespace model::steps

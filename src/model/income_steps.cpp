@@ -3,6 +3,7 @@
 
 #include "amount_text.h"
 #include "entry_steps.h"
+#include "line_reasons.h"
 
 namespace model::steps {
 
@@ -41,12 +42,13 @@ tax::IncomeLine lineOf(Field taxpayerField)
 // with the spouse's; the spouse's show at once.
 void showIncome(Pass &pass, Person who, const tax::IncomeLines &lines)
 {
-    pass.show(of(Shown::total1m, who), lines.line4);
+    const tax::PersonFigures &p = tax::figures(pass.ledger, who);
+    pass.show(of(Shown::total1m, who), lines.line4, reasons::lineFour(p));
     if (who == Person::taxpayer)
         return;
-    pass.show(Shown::total2f, lines.line5);
-    pass.show(Shown::copyoftotal3f, lines.line5);
-    pass.show(Shown::total4f, lines.line7);
+    pass.show(Shown::total2f, lines.line5, reasons::lineFive(lines.line4, lines.line5));
+    pass.show(Shown::copyoftotal3f, lines.line5, reasons::lineSix(lines.line5, nullptr, lines.line5));
+    pass.show(Shown::total4f, lines.line7, reasons::lineSeven(lines.line4, lines.line5, lines.line7, nullptr, lines.line7));
 }
 
 } // namespace
@@ -89,9 +91,12 @@ void incomeAmount(Pass &pass, Person who, Field taxpayerField)
 void leaveIncomePage(Pass &pass)
 {
     const tax::ExpenseLines lines = tax::leaveIncomePage(pass.ledger, pass.status());
-    pass.show(Shown::total2m, lines.line5);
-    pass.show(Shown::copyoftotal3m, lines.line6);
-    pass.show(Shown::total4m, lines.line7);
+    const tax::Currency line4 = pass.ledger.taxpayer.totals[tax::total::line4];
+    const tax::PersonFigures *joint = pass.status() == tax::MaritalStatus::married3 ? &pass.ledger.spouse : nullptr;
+    pass.show(Shown::total2m, lines.line5, reasons::lineFive(line4, lines.line5));
+    pass.show(Shown::copyoftotal3m, lines.line6, reasons::lineSix(lines.line5, joint, lines.line6));
+    pass.show(Shown::total4m, lines.line7,
+              reasons::lineSeven(line4, lines.line6, line4 - lines.line5, joint, lines.line7));
 }
 
 } // namespace model::steps

@@ -63,6 +63,8 @@ struct ReturnDisplay {
     ReturnDisplay();
 
     std::array<std::string, kShownCount> texts;
+    // Why each line shows its figure, with the figures used; empty until computed.
+    std::array<std::string, kShownCount> why;
     // Lines 26 and 28: pay / overpaid of each person (choice1 to choice4).
     std::array<tax::Choices, 2> choices{};
     // The severance panel's radio of line 10, as chosen.
@@ -75,6 +77,7 @@ struct ReturnDisplay {
 
     const std::string &text(Shown shown) const { return texts[indexOf(shown)]; }
     std::string &text(Shown shown) { return texts[indexOf(shown)]; }
+    const std::string &reason(Shown shown) const { return why[indexOf(shown)]; }
 
     bool operator==(const ReturnDisplay &) const = default;
 };

@@ -136,6 +136,23 @@ void Pass::show(Shown label, std::string text)
     display.text(label) = std::move(text);
 }
 
+void Pass::show(Shown label, tax::Currency amount, std::string why)
+{
+    show(label, amount);
+    display.why[indexOf(label)] = std::move(why);
+}
+
+void Pass::show(Shown label, std::string text, std::string why)
+{
+    show(label, std::move(text));
+    display.why[indexOf(label)] = std::move(why);
+}
+
+void Pass::explain(Shown label, std::string why)
+{
+    display.why[indexOf(label)] = std::move(why);
+}
+
 void Pass::message(std::string_view text)
 {
     if (m_runningLive)

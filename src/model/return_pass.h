@@ -66,6 +66,11 @@ public:
 
     void show(Shown label, tax::Currency amount);
     void show(Shown label, std::string text);
+    // The figure with why it is what it is.
+    void show(Shown label, tax::Currency amount, std::string why);
+    void show(Shown label, std::string text, std::string why);
+    // Why a line shows what it already shows.
+    void explain(Shown label, std::string why);
     void message(std::string_view text);
     void refuse();
     void write(Field field, std::string text);

@@ -1,0 +1,375 @@
+// The sentences that say why a line shows its figure.
+#include "line_reasons.h"
+
+#include "amount_text.h"
+#include "tax_limits.h"
+
+#include <array>
+
+namespace model::reasons {
+
+namespace {
+
+using tax::Currency;
+namespace T = tax::total;
+namespace E = tax::entry;
+
+std::string item(int line, Currency amount)
+{
+    return "ข้อ " + std::to_string(line) + " " + money(amount);
+}
+
+// The share of a band's rate, as the form writes it: "5 %".
+std::string percent(long double rate)
+{
+    return std::to_string(static_cast<int>(rate * 100 + 0.5L)) + " %";
+}
+
+// The tax of a net income band by band: "5 % ของ 100,000.00 = 5,000.00 + ...".
+std::string bands(Currency netIncome, const tax::Currency *band, Currency tax)
+{
+    if (netIncome <= 0)
+        return "เงินได้สุทธิ " + money(netIncome) + " ไม่มีภาษี = " + money(tax);
+    std::string text;
+    for (std::size_t k = 0; k < tax::kTaxBandCount; ++k) {
+        const tax::TaxBand &b = tax::kTaxSchedule[k];
+        if (netIncome <= b.lowerBound)
+            break;
+        const Currency part = netIncome > b.upperBound ? b.upperBound - b.lowerBound : netIncome - b.lowerBound;
+        if (!text.empty())
+            text += " + ";
+        text += percent(b.rate) + " ของ " + money(part) + " = " + money(band[k]);
+    }
+    return text + " รวม " + money(tax);
+}
+
+// The exact sum or difference where it fits, for a sentence only.
+Currency plus(Currency a, Currency b)
+{
+    try {
+        return tax::add(a, b);
+    } catch (const tax::AmountError &) {
+        return 0;
+    }
+}
+
+Currency minus(Currency a, Currency b)
+{
+    try {
+        return tax::subtract(a, b);
+    } catch (const tax::AmountError &) {
+        return 0;
+    }
+}
+
+std::string kindOf(bool pay, bool overpaid)
+{
+    return pay ? " ชำระเพิ่มเติม" : overpaid ? " ชำระไว้เกิน" : "";
+}
+
+} // namespace
+
+std::string money(Currency amount)
+{
+    const std::string text = tax::formatMoney(amount);
+    return text.substr(text.find_first_not_of(' '));
+}
+
+std::string lineFour(const tax::PersonFigures &p)
+{
+    const auto &e = p.entries;
+    return item(1, e[E::line1]) + " - " + item(2, e[E::line2]) + " + " + item(3, e[E::line3]) + " = "
+        + money(p.totals[T::line4]);
+}
+
+std::string lineFive(Currency ownLine4, Currency ownLine5)
+{
+    const Currency forty = tax::multiply(ownLine4, tax::kExpenseRate);
+    // Capped, the line is the cap: "... = 380,000.00 สูงสุด 60,000.00".
+    if (forty > tax::kExpenseCap)
+        return "40 % ของ " + money(ownLine4) + " = " + money(forty) + " สูงสุด " + money(tax::kExpenseCap);
+    return "40 % ของ " + money(ownLine4) + " = " + money(ownLine5);
+}
+
+std::string lineSix(Currency ownLine5, const tax::PersonFigures *spouse, Currency line6)
+{
+    if (!spouse)
+        return "ค่าใช้จ่าย" + item(5, ownLine5);
+    return "ผู้มีเงินได้ " + money(ownLine5) + " + คู่สมรส " + money(spouse->totals[T::line5]) + " = " + money(line6);
+}
+
+std::string lineSeven(Currency line4, Currency line6, Currency ownLine7, const tax::PersonFigures *spouse, Currency line7)
+{
+    if (!spouse)
+        return item(4, line4) + " - " + item(6, line6) + " = " + money(line7);
+    return "ผู้มีเงินได้ " + item(4, line4) + " - ค่าใช้จ่าย " + money(minus(line4, ownLine7)) + " = " + money(ownLine7)
+        + " + คู่สมรส " + money(spouse->totals[T::line7]) + " = " + money(line7);
+}
+
+std::string lineFourteen(const tax::PersonFigures &p, bool spouseAllowance)
+{
+    const auto &e = p.entries;
+    std::string text = item(8, e[E::personalAllowance]);
+    if (spouseAllowance)
+        text += " + คู่สมรส " + money(tax::kSpouseAllowance);
+    text += " + " + item(9, plus(e[E::childrenFirstAllowance], e[E::childrenSecondAllowance]));
+    const std::array<std::pair<int, Currency>, 3> capped{
+        {{10, e[E::lifeInsurance]}, {11, e[E::providentFund]}, {12, e[E::housingLoanInterest]}}};
+    for (const auto &[line, entered] : capped) {
+        text += " + " + item(line, std::min(entered, tax::kAllowanceItemLimit));
+        if (entered > tax::kAllowanceItemLimit)
+            text += " (จาก " + money(entered) + " หักได้สูงสุด " + money(tax::kAllowanceItemLimit) + ")";
+    }
+    return text + " + " + item(13, e[E::socialSecurity]) + " = " + money(p.totals[T::line14]);
+}
+
+std::string lineFifteen(const tax::PersonFigures &p, int afterLine)
+{
+    // The remainders after lines 8 to 13 stand in totals 3 to 8; what each
+    // line deducted is the step from the one before it.
+    const auto &t = p.totals;
+    std::string text = item(7, t[T::line7]);
+    Currency before = t[T::line7];
+    for (int line = 8; line <= afterLine; ++line) {
+        const Currency after = t[T::afterLine8 + std::size_t(line - 8)];
+        text += " - " + item(line, minus(before, after));
+        before = after;
+    }
+    return text + " = " + money(before);
+}
+
+std::string lineSeventeen(const tax::PersonFigures &p)
+{
+    const auto &t = p.totals;
+    const Currency donation = p.entries[E::donation];
+    const Currency deducted = minus(t[T::line15], t[T::line17]);
+    std::string text = item(15, t[T::line15]) + " - " + item(16, deducted) + " = " + money(t[T::line17]);
+    if (deducted != donation)
+        text += " (บริจาค " + money(donation) + " หักได้ไม่เกิน 10 % ของข้อ 15)";
+    return text;
+}
+
+std::string attachmentItemFour(const tax::PersonFigures &p)
+{
+    const auto &e = p.entries;
+    return item(1, e[E::attachmentItem1]) + " + " + item(2, e[E::attachmentItem2]) + " + " + item(3, e[E::attachmentItem3])
+        + " = " + money(p.totals[T::attachmentItem4]);
+}
+
+std::string attachmentItemSix(const tax::PersonFigures &p)
+{
+    return item(4, p.totals[T::attachmentItem4]) + " + " + item(5, p.entries[E::attachmentItem5]) + " = "
+        + money(p.totals[T::attachmentItem6]);
+}
+
+std::string severanceLineEight(const tax::PersonFigures &p)
+{
+    return "เงินเดือน " + money(p.severanceSalary) + " x " + money(p.severanceYears) + " ปี = "
+        + money(p.totals[T::severanceLine8]);
+}
+
+std::string severanceLineNine(const tax::PersonFigures &p, bool itemsOnly)
+{
+    const auto &t = p.totals;
+    const Currency item5 = p.entries[E::attachmentItem5];
+    const Currency product = t[T::severanceLine8];
+    if (itemsOnly)
+        return "เงินได้" + item(4, t[T::attachmentItem4]) + " (ไม่มีเงินได้ข้อ 5)";
+    if (p.severanceFlag == 0)
+        return "ค่าที่น้อยกว่าระหว่าง" + item(5, item5) + " กับ" + item(8, product) + " = " + money(t[T::severanceLine9]);
+    if (product >= item5)
+        return item(8, product) + " ไม่น้อยกว่า" + item(5, item5) + ": รวมทั้งสิ้น" + item(6, t[T::attachmentItem6]);
+    return item(4, t[T::attachmentItem4]) + " + " + item(8, product) + " = " + money(t[T::severanceLine9]);
+}
+
+std::string severanceLineTen(const tax::PersonFigures &p, Currency perYear)
+{
+    return money(p.expenseYears) + " ปี x " + money(perYear) + " = " + money(p.totals[T::severanceLine10]);
+}
+
+std::string severanceLineTenOfLongestService(const tax::PersonFigures &p, long double longestService)
+{
+    Currency years = 0;
+    try {
+        years = tax::roundHalfEven(longestService * tax::kUnitsPerBaht);
+    } catch (const tax::AmountError &) {
+    }
+    return money(years) + " ปี (ทำงานนานที่สุด) x " + money(tax::kSeveranceFullPerYear) + " = "
+        + money(p.totals[T::severanceLine10]);
+}
+
+std::string severanceLineEleven(const tax::PersonFigures &p)
+{
+    const auto &t = p.totals;
+    return item(9, t[T::severanceLine9]) + " - " + item(10, t[T::severanceLine10]) + " = " + money(t[T::severanceLine11]);
+}
+
+std::string severanceLineTwelve(const tax::PersonFigures &p)
+{
+    const auto &t = p.totals;
+    return "50 % ของ" + item(11, t[T::severanceLine11]) + " = " + money(t[T::severanceLine12]);
+}
+
+std::string severanceLineThirteen(const tax::PersonFigures &p)
+{
+    const auto &t = p.totals;
+    return item(10, t[T::severanceLine10]) + " + " + item(12, t[T::severanceLine12]) + " = " + money(t[T::severanceLine13]);
+}
+
+std::string attachmentLineTwo(const tax::PersonFigures &p)
+{
+    return "ค่าใช้จ่ายรวมข้อ 13 ของวิธีคำนวณค่าใช้จ่าย " + money(p.totals[T::severanceLine13]);
+}
+
+std::string attachmentLineThree(const tax::PersonFigures &p)
+{
+    const auto &t = p.totals;
+    return item(6, t[T::attachmentItem6]) + " - " + item(2, t[T::severanceLine13]) + " = " + money(t[T::attachmentLine3]);
+}
+
+std::string attachmentLineFour(const tax::PersonFigures &p)
+{
+    return bands(p.totals[T::attachmentLine3], &p.entries[E::attachmentBands], p.totals[T::attachmentLine4]);
+}
+
+std::string attachmentLineSix(const tax::PersonFigures &p)
+{
+    const Currency tax = p.totals[T::attachmentLine4];
+    const Currency withheld = p.entries[E::attachmentWithholding];
+    if (tax > withheld)
+        return item(4, tax) + " - " + item(5, withheld) + " = " + money(p.totals[T::attachmentLine6]);
+    return item(5, withheld) + " ไม่น้อยกว่า" + item(4, tax) + ": ไม่มีภาษีต้องชำระเพิ่มเติม";
+}
+
+std::string attachmentLineSeven(const tax::PersonFigures &p)
+{
+    const Currency tax = p.totals[T::attachmentLine4];
+    const Currency withheld = p.entries[E::attachmentWithholding];
+    if (withheld > tax)
+        return item(5, withheld) + " - " + item(4, tax) + " = " + money(p.totals[T::attachmentLine7]);
+    return item(5, withheld) + " ไม่เกิน" + item(4, tax) + ": ไม่มีภาษีชำระไว้เกิน";
+}
+
+std::string lineEighteen(const tax::PersonFigures &p)
+{
+    return "ภาษีของเงินได้สุทธิข้อ 17 " + money(p.totals[T::line17]) + ": "
+        + bands(p.totals[T::line17], &p.entries[E::returnBands], p.totals[T::line18]);
+}
+
+std::string lineNineteen(const tax::PersonFigures &p)
+{
+    return "ข้อ 6 ในใบแนบ " + money(p.totals[T::attachmentLine6]);
+}
+
+std::string lineTwenty(const tax::PersonFigures &p)
+{
+    return "ข้อ 7 ในใบแนบ " + money(p.totals[T::attachmentLine7]);
+}
+
+namespace {
+
+std::string jointAttachment(const tax::ReturnLedger &ledger)
+{
+    const auto &m = ledger.taxpayer.totals;
+    const auto &f = ledger.spouse.totals;
+    return "ข้อ 6 ในใบแนบ ผู้มีเงินได้ " + money(m[T::attachmentLine6]) + " + คู่สมรส " + money(f[T::attachmentLine6])
+        + " หักกลบกับข้อ 7 ในใบแนบ ผู้มีเงินได้ " + money(m[T::attachmentLine7]) + " + คู่สมรส "
+        + money(f[T::attachmentLine7]);
+}
+
+} // namespace
+
+std::string jointLineNineteen(const tax::ReturnLedger &ledger)
+{
+    return jointAttachment(ledger) + ": ต้องชำระเพิ่มเติม " + money(ledger.common[tax::shared::jointLine19]);
+}
+
+std::string jointLineTwenty(const tax::ReturnLedger &ledger)
+{
+    return jointAttachment(ledger) + ": ชำระไว้เกิน " + money(ledger.common[tax::shared::jointLine20]);
+}
+
+namespace {
+
+std::string balance(Currency line18, Currency line19, Currency line20, Currency withheld, Currency paid)
+{
+    return item(18, line18) + " + " + item(19, line19) + " - " + item(20, line20) + " = "
+        + money(minus(plus(line18, line19), line20)) + ", เครดิต" + item(21, withheld) + " + " + item(22, paid) + " = "
+        + money(plus(withheld, paid));
+}
+
+} // namespace
+
+std::string lineTwentyThree(const tax::BalanceLines &lines, Currency line18, Currency line19, Currency line20,
+                            Currency withheld, Currency paid)
+{
+    const std::string base = balance(line18, line19, line20, withheld, paid);
+    if (lines.balance == tax::Balance::toPay)
+        return base + ": ต้องชำระเพิ่มเติม " + money(lines.line23);
+    return base + ": ไม่มีภาษีต้องชำระเพิ่มเติม";
+}
+
+std::string lineTwentyFour(const tax::BalanceLines &lines, Currency line18, Currency line19, Currency line20,
+                           Currency withheld, Currency paid)
+{
+    const std::string base = balance(line18, line19, line20, withheld, paid);
+    if (lines.balance == tax::Balance::overpaid)
+        return base + ": ชำระไว้เกิน " + money(lines.line24);
+    return base + ": ไม่มีภาษีชำระไว้เกิน";
+}
+
+std::string ownLineTwentyEight(const tax::BalanceLines &lines)
+{
+    switch (lines.balance) {
+    case tax::Balance::toPay: return item(23, lines.line23) + " ชำระเพิ่มเติม";
+    case tax::Balance::overpaid: return item(24, lines.line24) + " ชำระไว้เกิน";
+    case tax::Balance::settled: break;
+    }
+    return "ข้อ 23 และข้อ 24 เป็น 0: ไม่มีภาษีต้องชำระหรือชำระไว้เกิน";
+}
+
+std::string lineTwentyFive(const tax::SetOff &setOff, Currency a, Currency b, Currency c, Currency d)
+{
+    if (!setOff.line25)
+        return "ไม่มีการหักกลบ: ไม่มีฝ่ายใดชำระไว้เกินขณะที่อีกฝ่ายต้องชำระเพิ่มเติม";
+    if (setOff.row <= 3)
+        return "ภาษีที่คู่สมรสชำระไว้เกิน " + money(d) + " หักกลบกับภาษีที่ผู้มีเงินได้ต้องชำระเพิ่มเติม " + money(a)
+            + ": หักกลบได้ " + money(*setOff.line25);
+    return "ภาษีที่ผู้มีเงินได้ชำระไว้เกิน " + money(b) + " หักกลบกับภาษีที่คู่สมรสต้องชำระเพิ่มเติม " + money(c)
+        + ": หักกลบได้ " + money(*setOff.line25);
+}
+
+std::string lineTwentySix(const tax::SetOff &setOff, tax::Person who, Currency a, Currency b, Currency c, Currency d)
+{
+    const bool taxpayer = who == tax::Person::taxpayer;
+    const Currency toPay = taxpayer ? a : c;
+    const Currency overpaid = taxpayer ? b : d;
+    const tax::Choices &chosen = taxpayer ? setOff.taxpayer : setOff.spouse;
+    const Currency line26 = taxpayer ? setOff.taxpayerLine26 : setOff.spouseLine26;
+    const std::string own = toPay != 0 ? item(23, toPay) : overpaid != 0 ? item(24, overpaid) : std::string();
+    const std::string kind = kindOf(chosen.pay26, chosen.overpaid26);
+    if (own.empty())
+        return "ไม่มีภาษีต้องชำระหรือชำระไว้เกิน = " + money(line26);
+    if (setOff.line25)
+        return own + " - ข้อ 25 " + money(*setOff.line25) + " = " + money(line26) + kind;
+    return own + " ไม่มีการหักกลบ = " + money(line26) + kind;
+}
+
+std::string lineTwentyEight(const tax::SetOff &setOff, tax::Person who, Currency line26)
+{
+    const tax::Choices &chosen = who == tax::Person::taxpayer ? setOff.taxpayer : setOff.spouse;
+    return item(26, line26) + " + ข้อ 27 " + money(0) + " = " + money(line26) + kindOf(chosen.pay28, chosen.overpaid28);
+}
+
+std::string lineTwentySeven()
+{
+    return "เงินเพิ่มไม่ได้คำนวณในโปรแกรมนี้ = " + money(0);
+}
+
+std::string refundAmount(const std::string &line28)
+{
+    const std::size_t first = line28.find_first_not_of(' ');
+    return "จำนวนเงินที่ขอคืนตามข้อ 28 " + (first == std::string::npos ? line28 : line28.substr(first));
+}
+
+} // namespace model::reasons
