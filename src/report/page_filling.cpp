@@ -154,15 +154,20 @@ bool isChecked(const QWidget &wizard, const char *name)
     return control(wizard, name).property("checked").toBool();
 }
 
-// Whether the wizard shows the control when its page is in front: hidden by
-// itself or by a panel it lies on, it stands for no figure of the return.
+// Whether the wizard shows the control when its page or area is in front:
+// hidden by itself or by a panel it lies on, it stands for no figure of the
+// return. An area covered by another is hidden only while it is covered
+// (the property "coveredByArea" says so) and still counts as shown.
 bool shownOnItsPage(const QWidget &control)
 {
-    const QWidget *page = &control;
-    while (page->parentWidget() && !page->isWindow() &&
-           !qobject_cast<const QStackedWidget *>(page->parentWidget()))
-        page = page->parentWidget();
-    return page == &control ? !control.isHidden() : control.isVisibleTo(page);
+    // A page behind its tab is hidden by the page control, not by the return.
+    for (const QWidget *w = &control; w && !w->isWindow(); w = w->parentWidget()) {
+        if (w != &control && qobject_cast<const QStackedWidget *>(w->parentWidget()))
+            break;
+        if (w->isHidden() && !w->property("coveredByArea").toBool())
+            return false;
+    }
+    return true;
 }
 
 // An amount typed as "2" or "10.50" prints as "2.00" or "10.50"; a text that

@@ -368,8 +368,10 @@ private slots:
         QWidget *shownArea = drive::control(w.get(), qPrintable(area));
         QVERIFY(shownArea);
         // A page gets the size the page control gives it once it is shown.
-        if (w->solve->indexOf(shownArea) >= 0)
+        if (w->solve->indexOf(shownArea) >= 0) {
+            w->areas().bringToFront(w->solve);
             w->openPage(shownArea);
+        }
         const QStringList faults = layoutFaults(shownArea);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
