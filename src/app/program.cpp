@@ -2,6 +2,7 @@
 #include "program.h"
 
 #include "about_box.h"
+#include "accessibility.h"
 #include "fonts.h"
 #include "main_window.h"
 #include "messages.h"
@@ -15,6 +16,7 @@ Program::Program(QApplication &app)
     // The desktop matches the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.varo91"));
     ui::installFontSubstitutions();
+    ui::installAccessibility();
 
     // The about box is a window of its own, so that the wizard, which blocks the
     // main window, does not block it.

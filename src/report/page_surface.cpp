@@ -1,6 +1,7 @@
 // Painting the page on screen.
 #include "page_surface.h"
 
+#include "page_accessibility.h"
 #include "printed_page.h"
 
 #include <QPainter>
@@ -13,6 +14,7 @@ PageSurface::PageSurface(const PrintedPage &page, QWidget *parent)
 {
     setObjectName("pageSurface");
     setFixedSize(kPageSize);
+    installPageAccessibility();
 }
 
 void PageSurface::paintEvent(QPaintEvent *)

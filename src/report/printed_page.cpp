@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -105,6 +106,35 @@ void PrintedPage::paint(QPainter &painter) const
             paintRule(painter, *item);
     }
     painter.restore();
+}
+
+QString PrintedPage::readingText() const
+{
+    std::vector<const PageItem *> texts;
+    for (const PageItem *item : m_items) {
+        if (item->row().isText() && !item->text().trimmed().isEmpty())
+            texts.push_back(item);
+    }
+    std::stable_sort(texts.begin(), texts.end(), [](const PageItem *a, const PageItem *b) { return a->rect().top() < b->rect().top(); });
+    // Items whose tops lie within half a row of the line's first item share its line.
+    QStringList lines;
+    std::vector<const PageItem *> line;
+    const auto flush = [&] {
+        std::sort(line.begin(), line.end(), [](const PageItem *a, const PageItem *b) { return a->rect().left() < b->rect().left(); });
+        QStringList words;
+        for (const PageItem *item : line)
+            words << item->text().trimmed();
+        if (!words.isEmpty())
+            lines << words.join(QStringLiteral("  "));
+        line.clear();
+    };
+    for (const PageItem *item : texts) {
+        if (!line.empty() && item->rect().top() > line.front()->rect().top() + line.front()->rect().height() / 2)
+            flush();
+        line.push_back(item);
+    }
+    flush();
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace report

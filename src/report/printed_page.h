@@ -24,6 +24,10 @@ public:
     // texts, then the rules, so that no white behind a text hides a rule.
     void paint(QPainter &painter) const;
 
+    // The page's texts in reading order: a line for each row of the page,
+    // its items from left to right; items that print nothing are left out.
+    QString readingText() const;
+
 private:
     std::vector<PageItem *> m_items;
 };

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QFileDialog>
 #include <QStandardPaths>
@@ -52,6 +53,11 @@ ReturnPreview::ReturnPreview(const PrintedPage &page, const QString &suggestedFi
     if (auto *toolBar = findChild<QToolBar *>()) {
         toolBar->addSeparator();
         toolBar->addAction(savePdf);
+    }
+    // The preview shows the page as a picture; a screen reader gets its text.
+    if (auto *view = findChild<QPrintPreviewWidget *>()) {
+        view->setAccessibleName(documentName());
+        view->setAccessibleDescription(m_page.readingText());
     }
 }
 

@@ -18,6 +18,8 @@ void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
     QPointer<QWidget> owner = parent;
     QPointer<QMessageBox> box = new QMessageBox(icon, messageCaption(), text, QMessageBox::Ok, parent);
     box->setObjectName(icon == QMessageBox::Critical ? "errorReport" : "message");
+    // Every box has the program's caption; a screen reader names it by what it says.
+    box->setAccessibleName(text);
     box->exec();
     delete box.data();
     // Give the window the keyboard back, so that the focus returns to its control.

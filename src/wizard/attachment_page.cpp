@@ -203,7 +203,9 @@ void AttachmentPage::buildEmployers()
         const int y = 66 + index / 2 * kFieldRow;
         if (index < 2)
             ui::placeResult(entryFields, "", QRect(x + 220, 44, 132, kLabelRow), ui::text("จำนวนปี ที่ทำงาน"));
-        ui::placeCaption(entryFields, ui::text(row.number), QRect(x, y, 14, ui::kFieldHeight));
+        // The row's number alone would be read as a figure.
+        ui::placeCaption(entryFields, ui::text(row.number), QRect(x, y, 14, ui::kFieldHeight))
+            ->setAccessibleName(ui::text("นายจ้างรายที่ ") + ui::text(row.number));
         row.name.in(*this) = ui::placeField(entryFields, row.name.name, QRect(x + 16, y, 270, ui::kFieldHeight), QString(),
                                             Qt::AlignLeft);
         row.years.in(*this) = ui::placeField(entryFields, row.years.name, QRect(x + 292, y, 60, ui::kFieldHeight),

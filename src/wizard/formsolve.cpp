@@ -2,6 +2,7 @@
 // the wiring of each page to the next.
 #include "formsolve.h"
 
+#include "accessible_names.h"
 #include "allowances_page.h"
 #include "attachment_page.h"
 #include "expenses_page.h"
@@ -120,6 +121,7 @@ void TFormsolve::buildAreas()
     m_areas.add(first);
     m_areas.add(solve);
     m_areas.add(compute1);
+    nameForAssistiveTechnology(*this);
     m_view.adopt(*this);
 }
 

@@ -1,6 +1,8 @@
 // Showing the return: the labels by line, the fields by name.
 #include "return_view.h"
 
+#include "accessible_names.h"
+
 #include <QLabel>
 #include <QLineEdit>
 
@@ -8,7 +10,9 @@ void ReturnView::adopt(const QWidget &window)
 {
     for (std::size_t i = 0; i < model::kShownCount; ++i) {
         const std::string_view name = model::nameOf(model::Shown(i));
-        m_shown[i] = window.findChild<QWidget *>(QString::fromLatin1(name.data(), qsizetype(name.size())));
+        const QString objectName = QString::fromLatin1(name.data(), qsizetype(name.size()));
+        m_shown[i] = window.findChild<QWidget *>(objectName);
+        m_lineNames[i] = lineName(objectName);
     }
     for (std::size_t i = 0; i < model::kFieldCount; ++i) {
         const std::string_view name = model::nameOf(model::Field(i));
@@ -28,14 +32,24 @@ void ReturnView::show(const model::ReturnDisplay &display) const
         if (!control)
             continue;
         const QString text = QString::fromStdString(display.texts[i]);
+        const QString why = QString::fromStdString(display.why[i]);
         // A text set again unchanged would still repaint, and move a field's cursor.
         if (auto *label = qobject_cast<QLabel *>(control)) {
             if (label->text() != text)
                 label->setText(text);
+            // A screen reader says the line with its figure.
+            const QString named = text.trimmed().isEmpty() ? m_lineNames[i] : m_lineNames[i] + QLatin1Char(' ') + text.trimmed();
+            if (label->accessibleName() != named)
+                label->setAccessibleName(named);
         } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
             if (edit->text() != text)
                 edit->setText(text);
         }
+        const QString described = why.isEmpty() ? m_lineNames[i] : why;
+        if (control->accessibleDescription() != described)
+            control->setAccessibleDescription(described);
+        if (control->toolTip() != why)
+            control->setToolTip(why);
     }
     for (const auto &show : m_others)
         show(display);

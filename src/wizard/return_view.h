@@ -1,13 +1,16 @@
 // What the wizard shows of its return: every label named after a line of the
-// return, the fields whose texts the handlers write, and what else a page
-// shows of it (radio buttons, disabled controls, the refund blocks). Shown
-// anew from the return model after every handler.
+// return, with why it shows its figure as its tooltip and accessible
+// description and its line in its accessible name; the fields whose texts
+// the handlers write; and what else a page shows of it (radio buttons,
+// disabled controls, the refund blocks). Shown anew from the return model
+// after every handler.
 #pragma once
 
 #include "fields.h"
 #include "return_display.h"
 
 #include <QPointer>
+#include <QString>
 
 #include <array>
 #include <functional>
@@ -32,6 +35,7 @@ public:
 
 private:
     std::array<QPointer<QWidget>, model::kShownCount> m_shown{};
+    std::array<QString, model::kShownCount> m_lineNames; // what assistive technology calls each line
     std::array<QPointer<QLineEdit>, model::kFieldCount> m_fields{};
     std::vector<std::function<void(const model::ReturnDisplay &)>> m_others;
 };

@@ -168,7 +168,7 @@ void SeverancePanel::buildHalf(const SeveranceHalf &half, ui::BevelPanel *area)
         const PanelMember<QLabel> &line = half.*row.line;
         const int amountY = row.secondPart ? row.y + kLineHeight : row.y;
         ui::placeCaption(area, ui::text(row.caption), QRect(kCaptionX, row.y, kHalfWidth - 2 * kCaptionX, kLineHeight));
-        if (row.secondPart)
+        if (row.secondPart && *row.secondPart)
             ui::placeCaption(area, ui::text(row.secondPart), QRect(kIndentX, amountY, kAmountX - kIndentX, kLineHeight));
         line.in(self) = ui::placeResult(area, line.name, QRect(kAmountX, amountY, kAmountWidth, kLineHeight), zero);
         ui::placeCaption(area, ui::text("บาท"), QRect(kBahtX, amountY, kBahtWidth, kLineHeight),
