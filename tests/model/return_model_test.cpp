@@ -287,3 +287,50 @@ TEST(AnyOrder, aReturnIsWhatItsEntriesGiveHoweverTheyCame)
 }
 
 } // namespace
+
+namespace {
+
+struct Reason {
+    const char *name;
+    MaritalStatus status;
+    std::vector<std::pair<Field, const char *>> changed; // on the sample return
+    Shown line;
+    const char *why;
+};
+
+const Reason kReasons[]{
+    {"lineFiveCapped", MaritalStatus::single, {}, Shown::total2m,
+     "40 % ของ 950,000.00 = 380,000.00 สูงสุด 60,000.00"},
+    {"lineFiveUnderTheCap", MaritalStatus::single, {{Field::ch1m, "120000"}, {Field::ch2m, "0"}}, Shown::total2m,
+     "40 % ของ 120,000.00 = 48,000.00"},
+    {"lineFourteenWithTheCaps", MaritalStatus::single, {}, Shown::dis1m,
+     "ข้อ 8 30,000.00 + ข้อ 9 32,000.00 + ข้อ 10 10,000.00 (จาก 15,000.00 หักได้สูงสุด 10,000.00) + ข้อ 11 5,000.00"
+     " + ข้อ 12 10,000.00 + ข้อ 13 9,000.00 = 96,000.00"},
+    {"lineSeventeenUpToOneTenth", MaritalStatus::single, {{Field::ch10m, "100000"}}, Shown::total6m,
+     "ข้อ 15 794,000.00 - ข้อ 16 79,400.00 = 714,600.00 (บริจาค 100,000.00 หักได้ไม่เกิน 10 % ของข้อ 15)"},
+    {"lineEighteenInTheFourthBand", MaritalStatus::single, {{Field::ch1m, "5000000"}}, Shown::total19m,
+     "ภาษีของเงินได้สุทธิข้อ 17 4,744,000.00: 5 % ของ 100,000.00 = 5,000.00 + 10 % ของ 400,000.00 = 40,000.00"
+     " + 20 % ของ 500,000.00 = 100,000.00 + 30 % ของ 3,000,000.00 = 900,000.00 + 37 % ของ 744,000.00 = 275,280.00"
+     " รวม 1,320,280.00"},
+    {"lineTwentyThree", MaritalStatus::single, {}, Shown::total22m,
+     "ข้อ 18 93,800.00 + ข้อ 19 9,000.00 - ข้อ 20 0.00 = 102,800.00, เครดิตข้อ 21 90,000.00 + ข้อ 22 1,000.00"
+     " = 91,000.00: ต้องชำระเพิ่มเติม 11,800.00"},
+    {"setOffOfTheSpousesOverpayment", MaritalStatus::married4, {{Field::ch16f, "100000"}}, Shown::total24m,
+     "ภาษีที่คู่สมรสชำระไว้เกิน 17,900.00 หักกลบกับภาษีที่ผู้มีเงินได้ต้องชำระเพิ่มเติม 15,000.00: หักกลบได้ 15,000.00"},
+    {"lineTwentySixAfterTheSetOff", MaritalStatus::married4, {{Field::ch16f, "100000"}}, Shown::total25f,
+     "ข้อ 24 17,900.00 - ข้อ 25 15,000.00 = 2,900.00 ชำระไว้เกิน"},
+};
+
+TEST(Reasons, eachLineSaysWhyWithTheFiguresItUsed)
+{
+    for (const Reason &r : kReasons) {
+        SCOPED_TRACE(r.name);
+        ReturnEntries entries = modelwalk::sampleReturn(r.status);
+        for (const auto &[field, text] : r.changed)
+            entries.text(field) = text;
+        const ReturnModel m = walkedTo(entries);
+        EXPECT_EQ(m.display().reason(r.line), r.why);
+    }
+}
+
+} // namespace

@@ -9,7 +9,9 @@
 #include "printed_return.h"
 #include "screenshot.h"
 
+#include <QAccessible>
 #include <QBuffer>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -64,6 +66,27 @@ class PrintedReturnTest : public QObject {
 
 private slots:
     void initTestCase() { ui::installFontSubstitutions(); }
+
+    // The page is a picture on screen; a screen reader reads it as a
+    // document, row by row with both persons' figures, before it is printed.
+    void thePageReadsAsTextRowByRow()
+    {
+        printed::Wizard wizard;
+        QVERIFY(wizard.toRefundPage(walk::sampleReturn(MaritalStatus::married4), {"92000", "0", "80000", "0"}));
+        TFormbil *page = wizard.print();
+        QVERIFY(page);
+        QAccessibleInterface *document = QAccessible::queryAccessibleInterface(page->findChild<QWidget *>("pageSurface"));
+        QVERIFY(document);
+        QCOMPARE(document->role(), QAccessible::Document);
+        QAccessibleTextInterface *text = document->textInterface();
+        QVERIFY(text);
+        const QStringList rows = text->text(0, text->characterCount()).split(QLatin1Char('\n'));
+        const QString line4 = printed::item(*page, "qtotalm1").trimmed() + "  " + printed::item(*page, "qtotalf1").trimmed();
+        QVERIFY2(std::any_of(rows.begin(), rows.end(), [&](const QString &row) { return row.contains("4.") && row.endsWith(line4); }),
+                 qPrintable(rows.join(" | ")));
+        QVERIFY(rows.indexOf(QRegularExpression(QStringLiteral(".*นายสมชาย.*"))) < rows.indexOf(QRegularExpression(QStringLiteral("^1\\..*"))));
+        QVERIFY(closeAll(wizard));
+    }
 
     void goingBackByTheTabsPrintsWhatAFreshWizardPrints_data()
     {
