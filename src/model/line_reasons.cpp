@@ -366,6 +366,11 @@ std::string lineTwentySeven()
     return "เงินเพิ่มไม่ได้คำนวณในโปรแกรมนี้ = " + money(0);
 }
 
+std::string setOffNotUsed()
+{
+    return "ใช้เฉพาะเมื่อคู่สมรสมีเงินได้แยกคำนวณภาษีและยื่นแบบฉบับเดียวกัน";
+}
+
 std::string refundAmount(const std::string &line28)
 {
     const std::size_t first = line28.find_first_not_of(' ');

@@ -62,6 +62,8 @@ std::string lineTwentySix(const tax::SetOff &setOff, tax::Person who, tax::Curre
                           tax::Currency c, tax::Currency d);
 std::string lineTwentyEight(const tax::SetOff &setOff, tax::Person who, tax::Currency line26);
 std::string lineTwentySeven();
+// Lines 25 and 26 on a return without a spouse computed apart.
+std::string setOffNotUsed();
 std::string refundAmount(const std::string &line28);
 
 } // namespace model::reasons

@@ -66,6 +66,8 @@ void taxpayerCredits(Pass &pass)
             pass.show(Shown::total27m, line28);
         }
         pass.explain(Shown::total27m, reasons::ownLineTwentyEight(lines));
+        pass.explain(Shown::total24m, reasons::setOffNotUsed());
+        pass.explain(Shown::total25m, reasons::setOffNotUsed());
     }
     const auto &t = pass.ledger.taxpayer.totals;
     const auto &common = pass.ledger.common;
