@@ -84,6 +84,8 @@ Pass::Pass(ReturnEntries &entries, Trigger live)
     , m_live(live)
 {
     tax::ClearLedger(ledger);
+    // The radios of line 10 show the rates chosen.
+    display.rates = entries.rates;
 }
 
 void Pass::run(const std::vector<Trigger> &order)

@@ -43,25 +43,24 @@ constexpr int kBlockHeight = kFirstLineY + 3 * (ui::kFieldHeight + kLineGap) + 2
 constexpr std::array<QRect, 2> kBlocks{QRect(8, 8, kBlockWidth, kBlockHeight),
                                        QRect(8, 8 + kBlockHeight + 12, kBlockWidth, kBlockHeight)};
 
-// Lines 1 to 3, each a field per person with its caption, the caption's
-// second line and the text the field starts with.
+// Lines 1 to 3, each a field per person with its caption and the caption's
+// second line; the fields start with the texts the return starts with.
 struct IncomeRow {
     std::array<PageMember<QLineEdit>, 2> field; // taxpayer, spouse
     std::array<Handler, 2> exit;
     const char *caption;
     const char *note; // second caption line, or empty
-    std::array<const char *, 2> initial;
 };
 
 constexpr IncomeRow kRows[]{
     {{{{&P::ch1m, "ch1m"}, {&P::ch1f, "ch1f"}}}, {&P::ch1mExit, &P::ch1fExit},
-     "1. เงินเดือน ค่าจ้าง บำนาญ ภาษีที่นายจ้างออกให้ ฯลฯ", "", {"1000000", "800000"}},
+     "1. เงินเดือน ค่าจ้าง บำนาญ ภาษีที่นายจ้างออกให้ ฯลฯ", ""},
     {{{{&P::ch2m, "ch2m"}, {&P::ch2f, "ch2f"}}}, {&P::ch2mExit, &P::ch2fExit},
      "2. เงินสะสมที่จ่ายเข้ากองทุนสำรองเลี้ยงชีพ ",
-     "(เฉพาะส่วนที่เกิน 10,000 บาท แต่ไม่เกิน 290,000 บาท) หรือ กองทุน กบข.", {"0", "0"}},
+     "(เฉพาะส่วนที่เกิน 10,000 บาท แต่ไม่เกิน 290,000 บาท) หรือ กองทุน กบข."},
     {{{{&P::ch3m, "ch3m"}, {&P::ch3f, "ch3f"}}}, {&P::ch3mExit, &P::ch3fexit},
      "3. เงินที่นายจ้างจ่ายให้ครั้งเดียวเพราะเหตุออกจากงาน",
-     "(เฉพาะที่เลือกนำมารวมคำนวณภาษีกับเงินได้ตาม 1 )", {"0", "0"}},
+     "(เฉพาะที่เลือกนำมารวมคำนวณภาษีกับเงินได้ตาม 1 )"},
 };
 
 // What differs between the two blocks.
@@ -116,7 +115,8 @@ ui::BevelPanel *IncomePage::buildPerson(Person who)
     for (const IncomeRow &row : kRows) {
         ui::placeCaption(panel, ui::text(row.caption), QRect(kCaptionX, y, kCaptionWidth, ui::kFieldHeight));
         QLineEdit *field = row.field[person].in(*this) = ui::placeField(
-            panel, row.field[person].name, QRect(kAmountX, y, ui::kAmountWidth, ui::kFieldHeight), ui::text(row.initial[person]));
+            panel, row.field[person].name, QRect(kAmountX, y, ui::kAmountWidth, ui::kFieldHeight),
+            QString::fromUtf8(QByteArrayView(model::initialText(*model::fieldNamed(row.field[person].name)))));
         ui::placeBaht(panel, kAmountX + ui::kAmountWidth, y + labelInset);
         y += ui::kFieldHeight;
         if (*row.note) {

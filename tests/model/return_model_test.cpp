@@ -149,6 +149,7 @@ TEST(GoingBack, theSeveranceRateChangesLinesTenToThirteenTogether)
     ReturnModel m = walkedTo(modelwalk::sampleReturn(MaritalStatus::single));
     EXPECT_EQ(m.display().text(Shown::total13m), "  260,000.00");
     EXPECT_TRUE(m.computecheck4Click().taken());
+    EXPECT_EQ(m.display().rates[0], tax::FirstPartRate::perYear3500);
     // 10 years at 3,500: line 11 is 450,000 - 35,000, half of it and 35,000.
     EXPECT_EQ(m.display().text(Shown::total10m), "   35,000.00");
     EXPECT_EQ(m.display().text(Shown::total13m), "  242,500.00");

@@ -114,6 +114,7 @@ private slots:
         s.enter("com5m", "10");
         QCOMPARE(s.text("total13m"), QString("  135,000.00"));
         QTest::mouseClick(s.panel.computecheck4, Qt::LeftButton);
+        QVERIFY(s.panel.computecheck4->isChecked());
         QCOMPARE(s.text("total10m"), QString("   35,000.00"));
         QCOMPARE(s.text("total11m"), QString("  165,000.00"));
         QCOMPARE(s.text("total12m"), QString("   82,500.00"));
