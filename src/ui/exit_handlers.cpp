@@ -90,18 +90,22 @@ void ExitHandlers::focusChanged(QWidget *, QWidget *now)
         return;
     QWidget *previous = m_last;
     m_last = now;
+    const bool byClick = m_focusReason == Qt::MouseFocusReason;
     if (m_running || m_stopped || !m_window->isVisible() || !previous || previous == now)
         return;
     if (previous == m_alreadyLeft) {
         m_alreadyLeft = nullptr;
         return;
     }
-    if (runExit(previous, now) != Outcome::accepted) {
-        // A click that moved the focus is delivered right after this; it must not
-        // press or tick the control the user could not reach.
+    const Outcome outcome = runExit(previous, now);
+    // A click that moved the focus is delivered right after this. It must not
+    // press or tick the control the user could not reach, nor one the handler
+    // sent the focus away from: the step continues where the handler put it,
+    // as it does after Enter.
+    if (outcome != Outcome::accepted || (byClick && m_window->focusWidget() != now)) {
         m_swallowPressOn = now;
         QTimer::singleShot(0, this, [this] { m_swallowPressOn = nullptr; });
-        if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        if (outcome != Outcome::accepted && QGuiApplication::mouseButtons() != Qt::NoButton)
             m_refusedClick.start();
     }
 }
@@ -163,6 +167,10 @@ bool ExitHandlers::swallowsDoubleClick(const QMouseEvent &event) const
 bool ExitHandlers::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::FocusIn:
+        // Qt sends it just before it tells who has the focus now.
+        m_focusReason = static_cast<QFocusEvent *>(event)->reason();
+        break;
     case QEvent::MouseButtonPress:
         if (m_swallowPressOn && watched == m_swallowPressOn.data())
             return true;

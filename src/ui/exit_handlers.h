@@ -18,7 +18,8 @@ namespace ui {
 // One per window. A handler runs synchronously when the focus moves from its
 // control to another control of the window (Tab, click or code); it is told
 // which control receives the focus, may show a message and may call refuse()
-// to keep the focus. Focus taken by a message box, menu or another window runs
+// to keep the focus. A click whose handler refuses, or sends the focus to
+// another control, does not press the control clicked. Focus taken by a message box, menu or another window runs
 // nothing, a handler never runs while another one is running, and each leave
 // of a control runs its handler once.
 class ExitHandlers : public QObject {
@@ -69,8 +70,9 @@ private:
     Revealer m_reveal;
     QPointer<QWidget> m_last;            // the control that last had the focus in the window
     QPointer<QWidget> m_alreadyLeft;     // its handler ran on Enter; do not run it again
-    QPointer<QWidget> m_swallowPressOn;  // a refused click: its press must not reach the widget
+    QPointer<QWidget> m_swallowPressOn;  // a refused or redirected click: its press must not reach the widget
     QElapsedTimer m_refusedClick;        // when a click was last refused
+    Qt::FocusReason m_focusReason = Qt::OtherFocusReason; // of the last control that took the focus
     bool m_running = false;
     bool m_refused = false;
     bool m_stopped = false;

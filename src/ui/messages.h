@@ -19,6 +19,11 @@ void showMessage(QWidget *parent, const QString &text);
 // "'1,000' is not a valid floating point value".
 void reportError(QWidget *parent, const QString &text);
 
+// The text a box shows: a very long quoted part (what the person typed) keeps
+// its start and end and says how many characters were left out between them,
+// so that the box always fits the screen.
+QString fitForBox(const QString &text);
+
 // Runs a handler; an amount error (or any other exception) stops it and is
 // shown with the default error report instead of reaching the event loop.
 // Returns true when the handler ran to its end.

@@ -2,8 +2,10 @@
 #include "narrow_text.h"
 
 #include <QAbstractButton>
+#include <algorithm>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QVariant>
 
 namespace ui {
 
@@ -27,6 +29,42 @@ void narrow(QWidget *control, const QString &text, int room)
 }
 
 } // namespace
+
+void fitAmount(QLabel *label)
+{
+    // The font the label was given, kept from its first fitting on.
+    static const char *const kOwnFont = "ownFont";
+    QVariant own = label->property(kOwnFont);
+    if (!own.isValid()) {
+        own = label->font();
+        label->setProperty(kOwnFont, own);
+    }
+    QFont font = own.value<QFont>();
+    // The blanks that pad an amount to its column are not seen.
+    const QString shown = label->text().trimmed();
+    const int room = label->contentsRect().width();
+    int natural = QFontMetrics(font).horizontalAdvance(shown);
+    if (natural > room && room > 0) {
+        for (int stretch = std::max(kNarrowestStretch, 100 * room / natural); stretch >= kNarrowestStretch; --stretch) {
+            font.setStretch(stretch);
+            natural = QFontMetrics(font).horizontalAdvance(shown);
+            if (natural <= room)
+                break;
+        }
+        // Still too long at the narrowest: the whole amount, in smaller figures.
+        while (natural > room) {
+            if (font.pixelSize() > 1)
+                font.setPixelSize(font.pixelSize() - 1);
+            else if (font.pixelSize() <= 0 && font.pointSizeF() > 1.5)
+                font.setPointSizeF(font.pointSizeF() - 0.5);
+            else
+                break;
+            natural = QFontMetrics(font).horizontalAdvance(shown);
+        }
+    }
+    if (label->font() != font)
+        label->setFont(font);
+}
 
 void narrowToFit(QLabel *label)
 {

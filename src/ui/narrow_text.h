@@ -10,6 +10,12 @@ namespace ui {
 // fits already keeps the font as it is.
 void narrowToFit(QLabel *label);
 
+// Fits an amount into its label whatever its length: the label's own font
+// when it fits, else narrowed sideways, and only for amounts longer than any
+// the line is laid out for, also smaller. Called whenever the text changes;
+// a shorter text gets the label's own font back.
+void fitAmount(QLabel *label);
+
 // The same for a button: the text fits beside a radio button's or check box's
 // indicator, or within a push button's margins, with `padding` pixels to spare.
 void narrowToFit(QAbstractButton *button, int padding = 0);

@@ -66,6 +66,7 @@ public:
     // The window's return: what has been entered, and every line it gives.
     model::ReturnModel &returnModel() { return m_return; }
     const model::ReturnModel &returnModel() const { return m_return; }
+    const ReturnView &returnView() const { return m_view; }
     const tax::ReturnLedger &ledger() const { return m_return.ledger(); }
     tax::MaritalStatus maritalStatus() const;
     ui::ExitHandlers &exits() { return *m_exits; }

@@ -57,11 +57,12 @@ constexpr QSize kHeadingSize(121, 25);
 constexpr int kBlockX = 144;
 constexpr int kBlockWidth = 628;
 
-// Within a block. The amount ends where "บาท" begins, as on every other page.
+// Within a block. The amount ends where "บาท" begins, as on every other page,
+// with room for the longest amount a return can be owed back.
 constexpr int kCaptionX = 24;
 constexpr int kGap = 4;
 constexpr int kAmountY = 16;
-constexpr int kBahtX = 184;
+constexpr int kBahtX = 212;
 constexpr int kCashY = 48;
 constexpr int kDepositY = 72;
 // The captions of the two fields share the field's box, which centres the

@@ -2,9 +2,21 @@
 #include "return_view.h"
 
 #include "accessible_names.h"
+#include "narrow_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
+
+namespace {
+
+// The attachment's header shows names and numbers; every other label an amount.
+bool isAmount(model::Shown shown)
+{
+    using model::Shown;
+    return shown < Shown::cname1 || shown > Shown::cidtax2;
+}
+
+} // namespace
 
 void ReturnView::adopt(const QWidget &window)
 {
@@ -35,8 +47,11 @@ void ReturnView::show(const model::ReturnDisplay &display) const
         const QString why = QString::fromStdString(display.why[i]);
         // A text set again unchanged would still repaint, and move a field's cursor.
         if (auto *label = qobject_cast<QLabel *>(control)) {
-            if (label->text() != text)
+            if (label->text() != text) {
                 label->setText(text);
+                if (isAmount(model::Shown(i)))
+                    ui::fitAmount(label);
+            }
             // A screen reader says the line with its figure.
             const QString named = text.trimmed().isEmpty() ? m_lineNames[i] : m_lineNames[i] + QLatin1Char(' ') + text.trimmed();
             if (label->accessibleName() != named)

@@ -106,7 +106,7 @@ constexpr LineRow kLines[]{
      .value = {{{&P::total27m, "total27m"}, {&P::total27f, "total27f"}}},
      .pay = {{{&P::choice3m, "choice3m"}, {&P::choice3f, "choice3f"}}},
      .overpaid = {{{&P::choice4m, "choice4m"}, {&P::choice4f, "choice4f"}}},
-     .overpaidX = {385, 393},
+     .overpaidX = {385, 385}, // both persons' line 28 have room for the longest amount
      .overpaidWidth = 97},
 };
 

@@ -21,11 +21,14 @@ public:
     QStringList texts;
     // Their object names: "message" or "errorReport".
     QStringList kinds;
+    // Where they stood on the screen, frame included.
+    QList<QRect> geometries;
 
     void clear()
     {
         texts.clear();
         kinds.clear();
+        geometries.clear();
     }
 
 private:
@@ -36,6 +39,7 @@ private:
             return;
         texts << box->text();
         kinds << box->objectName();
+        geometries << box->frameGeometry();
         box->button(QMessageBox::Ok)->click();
     }
 

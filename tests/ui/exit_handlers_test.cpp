@@ -9,6 +9,7 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -141,6 +142,36 @@ private slots:
         QCOMPARE(messages.texts, QStringList{"Invalid floating point operation"});
     }
 
+    // A text typed without end is shortened in the middle; the box keeps the
+    // start and end of what was typed and stays on a small screen.
+    void aLongEntryIsShortenedInTheBoxThatReportsIt_data()
+    {
+        const QString letters = QString(1500, u'a') + QString(1500, u'z');
+        // A consonant and its tone mark, one grapheme, after one letter: the
+        // start kept ends before the grapheme that the 20th character is in.
+        const QString thai = "x" + QString::fromUtf8("ก่").repeated(200);
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("short, whole") << QString(48, u'W') << QString(48, u'W');
+        QTest::newRow("3,000 letters") << letters
+                                       << QString(20, u'a') + " … 2,960 characters left out … " + QString(20, u'z');
+        QTest::newRow("tone marks stay on their consonant")
+            << thai << thai.left(19) + " … 362 characters left out … " + thai.right(20);
+    }
+
+    void aLongEntryIsShortenedInTheBoxThatReportsIt()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, shown);
+        MessageCatcher messages;
+        QWidget parent;
+        QVERIFY(!ui::runGuarded(&parent, [&] { tax::parseAmount(entry.toStdString()); }));
+        QCOMPARE(messages.texts, QStringList{"'" + shown + "' is not a valid floating point value"});
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(screen.contains(messages.geometries.first()), qPrintable(QString("%1 x %2").arg(
+            messages.geometries.first().width()).arg(messages.geometries.first().height())));
+    }
+
     void anythingElseThrownIsReportedAndStopsTheHandler()
     {
         MessageCatcher messages;
@@ -205,19 +236,37 @@ private slots:
         QCOMPARE(t.runs, runsBefore);
     }
 
-    void clickOnAButtonFromARefusedFieldDoesNotPressIt()
+    // A handler that keeps the focus, or sends it on to where the step
+    // continues, stops the click that left its field.
+    void clickOnAButtonThatTheHandlerDidNotLetTheFocusReachDoesNotPressIt_data()
     {
+        QTest::addColumn<bool>("refuses");
+        QTest::addColumn<QString>("focusAfter");
+        QTest::addColumn<int>("messagesShown");
+        QTest::newRow("refused") << true << "field" << 1;
+        QTest::newRow("focus sent to another field") << false << "next" << 0;
+    }
+
+    void clickOnAButtonThatTheHandlerDidNotLetTheFocusReachDoesNotPressIt()
+    {
+        QFETCH(bool, refuses);
+        QFETCH(QString, focusAfter);
+        QFETCH(int, messagesShown);
         TestWindow t;
         MessageCatcher messages;
-        t.refuseWithMessage();
+        if (refuses)
+            t.refuseWithMessage();
+        else
+            t.body = [&t] { t.next->setFocus(Qt::OtherFocusReason); };
         t.button->setFocusPolicy(Qt::StrongFocus);
         QVERIFY(drive::showAndActivate(&t.window));
         t.field->setFocus();
         QTest::mouseClick(t.button, Qt::LeftButton);
         QCOMPARE(t.clicks, 0);
         QVERIFY(!t.button->isDown());
-        QTRY_COMPARE(drive::focus(), t.field);
-        QCOMPARE(messages.texts.size(), 1);
+        QTRY_COMPARE(drive::focusName(), focusAfter);
+        QCOMPARE(messages.texts.size(), messagesShown);
+        t.field->setFocus();
         // Once the field is accepted, the next click works.
         t.body = [] {};
         QTest::qWait(20);

@@ -9,6 +9,8 @@
 #include "income_page.h"
 #include "severance_panel.h"
 #include "personal_data_area.h"
+#include "return_view.h"
+#include "sheet_layout.h"
 #include "window_driver.h"
 
 #include "fonts.h"
@@ -234,6 +236,59 @@ private slots:
         w->TabSheet1->ch2m->setFocus();
         w->openPage(w->TabSheet2);
         QVERIFY(drive::focus() != w->TabSheet2->p1);
+    }
+
+    // Every label that shows an amount, on every page and panel, shows the
+    // longest amount whole: those its line is laid out for in its own font
+    // size, narrowed sideways at most to where Thai stays legible; the
+    // largest amount there is in smaller figures.
+    void everyAmountLabelShowsItsLongestAmountWhole_data()
+    {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<bool>("ownSize");
+        QTest::newRow("999,999,999.99") << "999,999,999.99" << true;
+        QTest::newRow("signed") << "-999,999,999.99" << true;
+        QTest::newRow("in parentheses") << "(999,999,999.99)" << true;
+        QTest::newRow("the largest, signed") << "-922,337,203,685,477.58" << false;
+        QTest::newRow("the largest, in parentheses") << "(922,337,203,685,477.58)" << false;
+    }
+
+    void everyAmountLabelShowsItsLongestAmountWhole()
+    {
+        QFETCH(QString, amount);
+        QFETCH(bool, ownSize);
+        TFormsolve w(nullptr, nullptr);
+        model::ReturnDisplay display = w.returnModel().display();
+        std::vector<std::pair<QLabel *, int>> labels;
+        for (std::size_t i = 0; i < model::kShownCount; ++i) {
+            const auto shown = model::Shown(i);
+            if (shown >= model::Shown::cname1 && shown <= model::Shown::cidtax2)
+                continue;
+            const std::string_view name = model::nameOf(shown);
+            auto *label = w.findChild<QLabel *>(QString::fromLatin1(name.data(), qsizetype(name.size())));
+            if (!label)
+                continue;
+            labels.emplace_back(label, label->font().pixelSize());
+            display.texts[i] = amount.toStdString();
+        }
+        QVERIFY2(labels.size() >= 58, qPrintable(QString::number(labels.size())));
+        w.returnView().show(display);
+        QStringList faults;
+        for (const auto &[label, pixels] : labels) {
+            QRect ink;
+            const int stretch = label->font().stretch();
+            if (!sheet::inkOf(label, ink))
+                faults << label->objectName() + " cuts it";
+            else if (ownSize && (label->font().pixelSize() != pixels || (stretch != QFont::AnyStretch && stretch < 75)))
+                faults << label->objectName() + " shrinks it";
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
+        // A short amount again gets the label's own font.
+        display = w.returnModel().display();
+        w.returnView().show(display);
+        for (const auto &[label, pixels] : labels)
+            QVERIFY2(label->font().pixelSize() == pixels && label->font().stretch() == QFont().stretch(),
+                     qPrintable(label->objectName()));
     }
 
     void closeItemClosesTheWindowAndAboutShowsTheAboutBox()

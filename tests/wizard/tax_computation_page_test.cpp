@@ -145,6 +145,26 @@ private slots:
         QCOMPARE(t.w->ledger().spouse.totals[tax::total::line24], tax::baht(400));
     }
 
+    // Under separate computation leaving the taxpayer's line 22 sends the
+    // focus to the spouse's receipt count; a click on the next button from
+    // there does not skip the spouse's lines.
+    void aClickOnNextFromTheTaxpayersLine22StopsAtTheSpouse()
+    {
+        TaxWizard t;
+        QVERIFY(t.open(MaritalStatus::married4, {20'000}));
+        t.credits("m", "0", "0");
+        t.credits("f", "400", "0");
+        drive::typeInto(t.page().ch16m, QStringLiteral("1500"));
+        t.page().ch17m->setFocus();
+        QTest::mouseClick(t.page().lastbit, Qt::LeftButton);
+        QCOMPARE(drive::focusName(), QString("Edit2"));
+        QCOMPARE(t.w->solve->currentWidget(), static_cast<QWidget *>(t.w->TabSheet5));
+        // From the spouse's fields the click goes through.
+        QTest::qWait(20);
+        QTest::mouseClick(t.page().lastbit, Qt::LeftButton);
+        QCOMPARE(t.w->solve->currentWidget(), static_cast<QWidget *>(t.w->TabSheet6));
+    }
+
     void spousesLine22LeftAgainShowsOnlyTheNewRow()
     {
         TaxWizard t;
