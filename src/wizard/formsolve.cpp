@@ -28,7 +28,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QApplication>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 
 #include <array>
 
@@ -55,7 +58,12 @@ TFormsolve::TFormsolve(QLabel *usageCount, QWidget *aboutBox, QWidget *parent)
     buildMenus();
     buildAreas();
     wirePages();
-    setMinimumSize(kSheetSize);
+    // On a screen smaller than the sheet the window fits the screen and the
+    // sheet scrolls inside it.
+    const QScreen *shownOn = screen();
+    const QSize room = shownOn ? shownOn->availableGeometry().size() : kSheetSize;
+    const bool sheetFits = room.width() >= kSheetSize.width() && room.height() >= kSheetSize.height();
+    setMinimumSize(sheetFits ? kSheetSize : kSheetSize.boundedTo(room / 2));
     setWindowState(Qt::WindowMaximized);
     FormCreate();
 }
@@ -87,12 +95,29 @@ void TFormsolve::buildAreas()
 {
     // The three areas share one sheet of the size they were laid out for,
     // centred in the maximised window.
-    auto *sheet = new QWidget(this);
+    // The sheet scrolls only where the window is smaller than it, as on a
+    // small screen or at a large scale; otherwise no scroll bar shows.
+    m_sheetView = new QScrollArea(this);
+    m_sheetView->setObjectName("sheetView");
+    m_sheetView->setFrameShape(QFrame::NoFrame);
+    m_sheetView->setFocusPolicy(Qt::NoFocus);
+    m_sheetView->setWidgetResizable(true);
+    auto *holder = new QWidget;
+    auto *sheet = new QWidget(holder);
     sheet->setObjectName("sheet");
     sheet->setFixedSize(kSheetSize);
+    auto *centred = new QGridLayout(holder);
+    centred->setContentsMargins(0, 0, 0, 0);
+    centred->addWidget(sheet, 0, 0, Qt::AlignCenter);
+    m_sheetView->setWidget(holder);
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(sheet, 0, 0, Qt::AlignCenter);
+    layout->addWidget(m_sheetView, 0, 0);
+    // Whatever takes the focus, by Tab, a handler or a page turned, is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, m_sheetView, [this, sheet](QWidget *, QWidget *now) {
+        if (now && sheet->isAncestorOf(now))
+            m_sheetView->ensureWidgetVisible(now, 0, 0);
+    });
 
     solve = new ui::PageControl(*m_exits, sheet);
     solve->setGeometry(0, 0, 793, 577);

@@ -22,6 +22,7 @@
 
 class QAction;
 class QLabel;
+class QScrollArea;
 class QMenu;
 class QMenuBar;
 class AllowancesPage;
@@ -96,5 +97,6 @@ private:
     ui::AreaStack m_areas;
     model::ReturnModel m_return;
     ReturnView m_view;
+    QScrollArea *m_sheetView = nullptr; // scrolls the sheet where the window is smaller
     std::unique_ptr<ui::PageContext> m_context;
 };

@@ -20,6 +20,8 @@
 #include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -289,6 +291,31 @@ private slots:
         for (const auto &[label, pixels] : labels)
             QVERIFY2(label->font().pixelSize() == pixels && label->font().stretch() == QFont().stretch(),
                      qPrintable(label->objectName()));
+    }
+
+    // A window as large as the sheet shows it as it is; a smaller one (a small
+    // screen, a large scale) scrolls it, and the control with the focus is
+    // always in view.
+    void theSheetScrollsOnlyInAWindowSmallerThanIt()
+    {
+        TFormsolve w(nullptr, nullptr);
+        QVERIFY(drive::showAndActivate(&w));
+        auto *view = w.findChild<QScrollArea *>("sheetView");
+        QVERIFY(view);
+        QWidget *sheet = w.findChild<QWidget *>("sheet");
+        QTRY_VERIFY(w.width() >= sheet->width() && w.height() >= sheet->height());
+        QVERIFY(!view->horizontalScrollBar()->isVisible() && !view->verticalScrollBar()->isVisible());
+        QCOMPARE(sheet->mapTo(&w, QPoint(0, 0)), QPoint((w.width() - sheet->width()) / 2, (w.height() - sheet->height()) / 2));
+
+        w.setMinimumSize(0, 0);
+        w.showNormal();
+        w.resize(600, 400);
+        QTRY_VERIFY(view->verticalScrollBar()->isVisible());
+        leavePersonalData(w);
+        QWidget *next = w.TabSheet1->Okbut1;
+        next->setFocus(Qt::TabFocusReason);
+        const QRect shown(next->mapTo(view->viewport(), QPoint(0, 0)), next->size());
+        QVERIFY(view->viewport()->rect().contains(shown));
     }
 
     void closeItemClosesTheWindowAndAboutShowsTheAboutBox()
