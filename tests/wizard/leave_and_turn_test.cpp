@@ -186,6 +186,45 @@ private slots:
         QCOMPARE(a.w->solve->currentWidget(), a.w->TabSheet4);
     }
 
+    // A handler that sends the focus on to where the step continues stops the
+    // click that left its control: the button clicked is not pressed.
+    void aClickRedirectedByAHandlerPressesNothing_data()
+    {
+        QTest::addColumn<QString>("leaving");
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QString>("focusAfter");
+        // The severance panel's years lead to the rate of their first part.
+        QTest::newRow("the spouse's years, then OK") << "com2f" << "BitBtn5" << "computecheck7";
+        // The allowances page's status buttons lead to the first allowance.
+        QTest::newRow("the allowances page's status, then the other") << "p4" << "p3" << "ch4m";
+    }
+
+    void aClickRedirectedByAHandlerPressesNothing()
+    {
+        QFETCH(QString, leaving);
+        QFETCH(QString, clicked);
+        QFETCH(QString, focusAfter);
+        AttachmentWizard a;
+        QVERIFY(a.open());
+        a.enter("year1", "10");
+        a.enter("ch11m", "200000");
+        const bool onThePanel = leaving.startsWith("com");
+        if (onThePanel)
+            a.openPanel();
+        else
+            a.w->openPage(a.w->TabSheet3);
+        auto *button = qobject_cast<QAbstractButton *>(a.control(clicked));
+        if (!onThePanel)
+            button->setChecked(false);
+        const bool wasChecked = button->isChecked();
+        a.control(leaving)->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+        QCOMPARE(drive::focusName(), focusAfter);
+        QCOMPARE(a.panelInFront(), onThePanel);
+        QCOMPARE(button->isChecked(), wasChecked);
+        QVERIFY(onThePanel || !wasChecked);
+    }
+
     void turningBackToTheCoveredAttachmentFocusesItsNextButton()
     {
         AttachmentWizard a;
