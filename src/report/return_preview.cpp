@@ -41,7 +41,9 @@ ReturnPreview::ReturnPreview(const PrintedPage &page, const QString &suggestedFi
       m_showMessage(std::move(showMessage))
 {
     setObjectName("preview");
-    setWindowTitle(documentName());
+    // The window is captioned with the form's name in the language chosen; the
+    // page itself and the document's own name stay the Thai form.
+    setWindowTitle(ui::text("แบบแสดงรายการภาษีเงินได้บุคคลธรรมดา ภ.ง.ด. 91"));
     preparePrinter(*printer());
     connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
         renderPage(*target, m_page);

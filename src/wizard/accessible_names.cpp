@@ -147,10 +147,11 @@ constexpr std::array<std::span<const NameRow>, 7> kPages{
 
 QString personal(const char *name, Whose whose)
 {
+    const QString line = ui::text(name);
     switch (whose) {
-    case Whose::taxpayer: return ui::text(name) + ui::text(" ผู้มีเงินได้");
-    case Whose::spouse: return ui::text(name) + ui::text(" คู่สมรส");
-    default: return ui::text(name);
+    case Whose::taxpayer: return line + ui::text(" ผู้มีเงินได้");
+    case Whose::spouse: return line + ui::text(" คู่สมรส");
+    default: return line;
     }
 }
 
