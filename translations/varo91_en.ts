@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>คน</source>
-        <translation>persons</translation>
+        <translation>ppl</translation>
     </message>
     <message>
         <source>14. รวมค่าลดหย่อน</source>
@@ -248,7 +248,7 @@
     </message>
     <message>
         <source>ฉบับ)</source>
-        <translation>copies)</translation>
+        <translation>pcs)</translation>
     </message>
     <message>
         <source>บาท</source>
@@ -332,7 +332,7 @@
     </message>
     <message>
         <source>เฉลี่ย 12 เดือนสุดท้าย</source>
-        <translation>Average of the last 12 months</translation>
+        <translation>12-month average</translation>
     </message>
     <message>
         <source> + ร้อยละ 10 ของเงินเดือนถัวเฉลี่ย</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>ปี</source>
-        <translation>years</translation>
+        <translation>yrs</translation>
     </message>
     <message>
         <source>(จำนวนปีที่ทำงาน)</source>
@@ -388,7 +388,7 @@
     </message>
     <message>
         <source>จำนวนผู้เข้ารับบริการคำนวณภาษี</source>
-        <translation>Returns calculated here</translation>
+        <translation>People served</translation>
     </message>
     <message>
         <source>    ปัจจุบัน :</source>
@@ -996,7 +996,7 @@
     </message>
     <message>
         <source>คู่สมรสมีเงินได้แต่ สมรส หย่า หรือตายระหว่างปีภาษี</source>
-        <translation>Spouse with income, married, divorced or died in the tax year</translation>
+        <translation>Spouse with income, wed/divorced/died in year</translation>
     </message>
     <message>
         <source>คู่สมรสมีเงินได้รวมคำนวณภาษี</source>
