@@ -3,18 +3,28 @@
 
 #include "artwork.h"
 #include "fonts.h"
+#include "utf8_text.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 
+namespace {
+
+QString caption()
+{
+    return ui::text("เกี่ยวกับผู้เขียน");
+}
+
+} // namespace
+
 Tabout::Tabout(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName("about");
-    setWindowTitle(QStringLiteral("เกี่ยวกับผู้เขียน"));
+    setWindowTitle(caption());
     setFont(ui::dialogFont());
     // The outer size is 335 x 167 with a single border and a title bar.
     const QSize client(327, 140);
@@ -43,6 +53,14 @@ void Tabout::showEvent(QShowEvent *event)
         BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     }
     QWidget::showEvent(event);
+}
+
+void Tabout::changeEvent(QEvent *event)
+{
+    // The box lives for the whole run: it takes a language chosen while it is hidden.
+    if (event->type() == QEvent::LanguageChange)
+        setWindowTitle(caption());
+    QWidget::changeEvent(event);
 }
 
 void Tabout::keyPressEvent(QKeyEvent *event)

@@ -19,6 +19,7 @@ public:
     void BitBtn1Click();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     // Escape closes the box, as it closes any dialog.
     void keyPressEvent(QKeyEvent *event) override;

@@ -5,6 +5,8 @@
 #include "bevel_panel.h"
 #include "fonts.h"
 #include "formsolve.h"
+#include "language.h"
+#include "utf8_text.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -36,7 +38,6 @@ TFmain::TFmain(QWidget *aboutBox, QWidget *parent)
     , m_aboutBox(aboutBox)
 {
     setObjectName("Fmain");
-    setWindowTitle(QStringLiteral("บริการคำนวณ VARO. 91"));
     setFont(ui::dialogFont());
     setFixedSize(399, 398);
 
@@ -44,18 +45,15 @@ TFmain::TFmain(QWidget *aboutBox, QWidget *parent)
     Image1->setObjectName("Image1");
     Image1->setPixmap(mainWindowPicture());
     Image1->setGeometry(0, 0, 400, 400);
-    Image1->setToolTip(QStringLiteral("บริการคำนวณภาษี VARO. 91"));
 
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("เริ่มโปรแกรม"), this);
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QString(), this);
     BitBtn2->setObjectName("BitBtn2");
-    BitBtn2->setToolTip(QStringLiteral("เข้าสู่โปรแกรมบริการคำนวณภาษี"));
     BitBtn2->setGeometry(32, 360, 121, 25);
     BitBtn2->setDefault(true);
     connect(BitBtn2, &QPushButton::clicked, this, &TFmain::BitBtn2Click);
 
-    exitbutton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("ออกจากโปรแกรม"), this);
+    exitbutton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QString(), this);
     exitbutton->setObjectName("exitbutton");
-    exitbutton->setToolTip(QStringLiteral("ออกจากโปรแกรมบริการคำนวณภาษี"));
     exitbutton->setGeometry(248, 360, 121, 25);
     exitbutton->setAutoDefault(true);
     connect(exitbutton, &QPushButton::clicked, this, &TFmain::exitbuttonClick);
@@ -63,19 +61,24 @@ TFmain::TFmain(QWidget *aboutBox, QWidget *parent)
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    N1 = PopupMenu1->addAction(QStringLiteral("จำนวนคนที่ใช้โปรแกรม"), this, &TFmain::N1Click);
+    N1 = PopupMenu1->addAction(QString(), this, &TFmain::N1Click);
     N1->setObjectName("N1");
     N1->setShortcut(Qt::Key_F9);
-    N2 = PopupMenu1->addAction(QStringLiteral("ปิดโปรแกรม"), this, &TFmain::N2Click);
+    N3 = PopupMenu1->addAction(QString(), this, &TFmain::N3Click);
+    N3->setObjectName("N3");
+    N3->setShortcut(Qt::Key_F8);
+    N3->setCheckable(true);
+    N2 = PopupMenu1->addAction(QString(), this, &TFmain::N2Click);
     N2->setObjectName("N2");
     N2->setShortcut(Qt::Key_F10);
     // The shortcuts work whenever the main window has the focus.
-    for (QAction *action : {N1, N2}) {
+    for (QAction *action : {N1, N3, N2}) {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
 
     buildCounterPanel();
+    showTexts();
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -94,7 +97,7 @@ void TFmain::buildCounterPanel()
     Panel2->setObjectName("Panel2");
     Panel2->setBevels(BevelPanel::Bevel::lowered, BevelPanel::Bevel::lowered);
     Panel2->setGeometry(16, 16, 366, 56);
-    Label1 = makeLabel(Panel2, "Label1", QStringLiteral("จำนวนผู้เข้ารับบริการคำนวณภาษี"), thai);
+    Label1 = makeLabel(Panel2, "Label1", QString(), thai);
     Label1->setStyleSheet("color: blue");
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(4, 4, 358, 48);
@@ -102,29 +105,28 @@ void TFmain::buildCounterPanel()
     Panel3 = new BevelPanel(Panel1);
     Panel3->setObjectName("Panel3");
     Panel3->setFont(thai);
-    Panel3->setCaption(QStringLiteral("    ปัจจุบัน :"), Qt::AlignLeft | Qt::AlignVCenter);
     Panel3->setGeometry(16, 88, 366, 72);
     Lcount = makeLabel(Panel3, "Lcount", QStringLiteral("0"), ui::dialogFont(24));
     Lcount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Lcount->setAttribute(Qt::WA_TranslucentBackground);
     Lcount->setStyleSheet("color: black");
     Lcount->setGeometry(150, 14, 140, 44);
-    Label2 = makeLabel(Panel3, "Label2", QStringLiteral("คน"), thai);
+    Label2 = makeLabel(Panel3, "Label2", QString(), thai);
     Label2->setGeometry(300, 14, 50, 44);
 
     Panel4 = new BevelPanel(Panel1);
     Panel4->setObjectName("Panel4");
     Panel4->setBevels(BevelPanel::Bevel::lowered, BevelPanel::Bevel::lowered);
     Panel4->setGeometry(16, 176, 366, 160);
-    Label4 = makeLabel(Panel4, "Label4", QStringLiteral("ศูนย์บริการคำนวณภาษี"), ui::displayFont(37, true));
+    Label4 = makeLabel(Panel4, "Label4", QString(), ui::displayFont(37, true));
     Label4->setAlignment(Qt::AlignCenter);
     Label4->setGeometry(4, 12, 358, 56);
-    Label3 = makeLabel(Panel4, "Label3", QStringLiteral("เงินได้บุคคลธรรมดา"), ui::displayFont(48, true));
+    Label3 = makeLabel(Panel4, "Label3", QString(), ui::displayFont(48, true));
     Label3->setAlignment(Qt::AlignCenter);
     Label3->setStyleSheet("color: #1e5096");
     Label3->setGeometry(4, 76, 358, 72);
 
-    Button1 = new QPushButton(QStringLiteral("กลับสู่หน้าจอหลัก"), Panel1);
+    Button1 = new QPushButton(Panel1);
     Button1->setObjectName("Button1");
     Button1->setGeometry(152 - 10, 352, 99 + 20, 25);
     connect(Button1, &QPushButton::clicked, this, &TFmain::Button1Click);
@@ -134,6 +136,28 @@ void TFmain::buildCounterPanel()
         connect(panel, &BevelPanel::clicked, this, &TFmain::Panel1Click);
 
     Panel1->hide();
+}
+
+void TFmain::showTexts()
+{
+    setWindowTitle(ui::text("บริการคำนวณ VARO. 91"));
+    Image1->setToolTip(ui::text("บริการคำนวณภาษี VARO. 91"));
+    BitBtn2->setText(ui::text("เริ่มโปรแกรม"));
+    BitBtn2->setToolTip(ui::text("เข้าสู่โปรแกรมบริการคำนวณภาษี"));
+    exitbutton->setText(ui::text("ออกจากโปรแกรม"));
+    exitbutton->setToolTip(ui::text("ออกจากโปรแกรมบริการคำนวณภาษี"));
+    N1->setText(ui::text("จำนวนคนที่ใช้โปรแกรม"));
+    // The language item names the other language, in that language; it is
+    // checked while the windows speak English.
+    N3->setText(ui::language() == ui::Language::english ? QStringLiteral("ภาษาไทย") : QStringLiteral("English"));
+    N3->setChecked(ui::language() == ui::Language::english);
+    N2->setText(ui::text("ปิดโปรแกรม"));
+    Label1->setText(ui::text("จำนวนผู้เข้ารับบริการคำนวณภาษี"));
+    Panel3->setCaption(ui::text("    ปัจจุบัน :"), Qt::AlignLeft | Qt::AlignVCenter);
+    Label2->setText(ui::text("คน"));
+    Label4->setText(ui::text("ศูนย์บริการคำนวณภาษี"));
+    Label3->setText(ui::text("เงินได้บุคคลธรรมดา"));
+    Button1->setText(ui::text("กลับสู่หน้าจอหลัก"));
 }
 
 void TFmain::setCounterShown(bool shown)
@@ -167,6 +191,11 @@ void TFmain::N1Click()
     Button1->setFocus();
 }
 
+void TFmain::N3Click()
+{
+    ui::setLanguage(ui::language() == ui::Language::english ? ui::Language::thai : ui::Language::english);
+}
+
 void TFmain::N2Click()
 {
     close();
@@ -187,6 +216,13 @@ void TFmain::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
     emit closed();
+}
+
+void TFmain::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        showTexts();
+    QWidget::changeEvent(event);
 }
 
 void TFmain::contextMenuEvent(QContextMenuEvent *event)

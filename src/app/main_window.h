@@ -21,6 +21,7 @@ public:
     QPushButton *exitbutton = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QAction *N1 = nullptr;
+    QAction *N3 = nullptr; // the language: "English", in English "ภาษาไทย"
     QAction *N2 = nullptr;
     ui::BevelPanel *Panel1 = nullptr;
     ui::BevelPanel *Panel2 = nullptr;
@@ -36,6 +37,7 @@ public:
     void BitBtn2Click();
     void exitbuttonClick();
     void N1Click();
+    void N3Click();
     void N2Click();
     void Panel1Click();
     void Button1Click();
@@ -45,12 +47,15 @@ signals:
     void closed();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildCounterPanel();
+    // The window's texts in the language chosen.
+    void showTexts();
     void setCounterShown(bool shown);
 
     QWidget *m_aboutBox = nullptr;

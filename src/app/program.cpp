@@ -4,15 +4,16 @@
 #include "about_box.h"
 #include "accessibility.h"
 #include "fonts.h"
+#include "language.h"
 #include "main_window.h"
-#include "messages.h"
 
 #include <QApplication>
 
 Program::Program(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("varo91"));
-    QApplication::setApplicationDisplayName(ui::messageCaption());
+    // Thai until the person chooses English; Qt's own dialogs speak Thai too.
+    ui::setLanguage(ui::Language::thai);
     // The desktop matches the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.varo91"));
     ui::installFontSubstitutions();

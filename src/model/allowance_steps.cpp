@@ -5,6 +5,7 @@
 #include "entry_steps.h"
 #include "line_reasons.h"
 #include "status_groups.h"
+#include "wording.h"
 
 namespace model::steps {
 
@@ -60,7 +61,7 @@ void children(Pass &pass, Person who)
     const tax::AllowanceNotice notice =
         tax::enterChildrenSecondGroup(pass.ledger, who, pass.amount(of(Field::ch5m, who)));
     if (notice == tax::AllowanceNotice::childrenOverLimit)
-        pass.message("จำนวนบุตรรวมกันเกิน 3 คน จะนำมาคิดแค่ 3 คนเท่านั้น");
+        pass.message(model::wording("จำนวนบุตรรวมกันเกิน 3 คน จะนำมาคิดแค่ 3 คนเท่านั้น"));
     showLineFifteen(pass, who, tax::priceChildren(pass.ledger, who, pass.status()), 9);
     showLineFourteen(pass, who);
 }
@@ -70,7 +71,7 @@ void cappedItem(Pass &pass, Person who, tax::CappedItem item)
     const tax::CappedItemStep step =
         tax::enterCappedItem(pass.ledger, who, item, pass.amount(of(fieldOf(item), who)));
     if (step.notice == tax::AllowanceNotice::amountOverLimit)
-        pass.message("จำนวนเงินที่ท่านใส่จะนำมาคำนวณเพียง 10,000 บาท เท่านั้น!!!");
+        pass.message(model::wording("จำนวนเงินที่ท่านใส่จะนำมาคำนวณเพียง 10,000 บาท เท่านั้น!!!"));
     showLineFifteen(pass, who, step.remainder, lineOf(item));
     showLineFourteen(pass, who);
 }
@@ -93,12 +94,12 @@ void answer(Pass &pass)
     // Either answer copies both persons' names onto the attachment's header,
     // whatever the status, and starts the attachment's years afresh.
     const Names &names = pass.entries().names;
-    pass.show(Shown::cname1, "ชื่อ  " + names.name1);
-    pass.show(Shown::csurname1, "นามสกุล  " + names.surname1);
-    pass.show(Shown::cidtax1, "เลขประจำตัวผู้เสียภาษี  " + names.idtax1);
-    pass.show(Shown::cname2, "ชื่อ  " + names.name2);
-    pass.show(Shown::csurname2, "นามสกุล  " + names.surname2);
-    pass.show(Shown::cidtax2, "เลขประจำตัวผู้เสียภาษี  " + names.idtax2);
+    pass.show(Shown::cname1, model::wording("ชื่อ  ") + names.name1);
+    pass.show(Shown::csurname1, model::wording("นามสกุล  ") + names.surname1);
+    pass.show(Shown::cidtax1, model::wording("เลขประจำตัวผู้เสียภาษี  ") + names.idtax1);
+    pass.show(Shown::cname2, model::wording("ชื่อ  ") + names.name2);
+    pass.show(Shown::csurname2, model::wording("นามสกุล  ") + names.surname2);
+    pass.show(Shown::cidtax2, model::wording("เลขประจำตัวผู้เสียภาษี  ") + names.idtax2);
     tax::openAttachment(pass.ledger);
 }
 

@@ -6,6 +6,7 @@
 #include "line_reasons.h"
 #include "severance.h"
 #include "tax_limits.h"
+#include "wording.h"
 
 namespace model::steps {
 
@@ -102,7 +103,7 @@ void expenseYears(Pass &pass, Person who)
 void closeSeverancePanel(Pass &pass)
 {
     if (pass.display.text(Shown::total13m).empty() || pass.display.text(Shown::total13f).empty()) {
-        pass.message("กรุณาทำการคำวณให้ครบ!!!");
+        pass.message(model::wording("กรุณาทำการคำวณให้ครบ!!!"));
         pass.refuse();
         return;
     }

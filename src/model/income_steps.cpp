@@ -4,6 +4,7 @@
 #include "amount_text.h"
 #include "entry_steps.h"
 #include "line_reasons.h"
+#include "wording.h"
 
 namespace model::steps {
 
@@ -62,7 +63,7 @@ void salary(Pass &pass, Person who)
     if (unreadable)
         pass.write(field, "0");
     if (unreadable || pass.text(field) == "0") {
-        pass.message("กรุณาใส่ตัวเลขจำนวนเงิน  !!!");
+        pass.message(model::wording("กรุณาใส่ตัวเลขจำนวนเงิน  !!!"));
         pass.refuse();
         showIncome(pass, who, tax::recomputeIncome(pass.ledger, who));
         return;
@@ -80,7 +81,7 @@ void incomeAmount(Pass &pass, Person who, Field taxpayerField)
         return;
     }
     if (!tax::CheckAmountText(pass.ledger, codePoints(text))) {
-        pass.message("กรุณาใส่เฉพาะตัวเลข  !!!");
+        pass.message(model::wording("กรุณาใส่เฉพาะตัวเลข  !!!"));
         pass.refuse();
         showIncome(pass, who, tax::recomputeIncome(pass.ledger, who));
         return;

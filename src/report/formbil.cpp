@@ -4,6 +4,7 @@
 #include "page_filling.h"
 #include "page_surface.h"
 #include "return_preview.h"
+#include "utf8_text.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -54,7 +55,7 @@ void TFormbil::FormCreate(const QWidget &wizard)
 
 void TFormbil::buildWindow()
 {
-    setWindowTitle(QStringLiteral("ออกใบเสร็จ"));
+    setWindowTitle(ui::text("ออกใบเสร็จ"));
     setAttribute(Qt::WA_DeleteOnClose);
     // The wizard waits while its return is being printed.
     setWindowModality(Qt::ApplicationModal);
@@ -69,18 +70,18 @@ void TFormbil::buildWindow()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scroll);
 
-    BitBtn2 = placeButton(m_surface, "BitBtn2", QStringLiteral("พิมพ์"), QStyle::SP_DialogApplyButton,
+    BitBtn2 = placeButton(m_surface, "BitBtn2", ui::text("พิมพ์"), QStyle::SP_DialogApplyButton,
                           QRect(48, 4, 75, 25));
-    BitBtn1 = placeButton(m_surface, "BitBtn1", QStringLiteral("ปิด"), QStyle::SP_DialogCloseButton,
+    BitBtn1 = placeButton(m_surface, "BitBtn1", ui::text("ปิด"), QStyle::SP_DialogCloseButton,
                           QRect(678, 12, 75, 25));
     connect(BitBtn2, &QPushButton::clicked, this, &TFormbil::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TFormbil::BitBtn1Click);
 
     popprint = new QMenu(this);
     popprint->setObjectName("popprint");
-    N1 = popprint->addAction(QStringLiteral("&พิมพ์"));
+    N1 = popprint->addAction(ui::text("&พิมพ์"));
     N1->setObjectName("N1");
-    N2 = popprint->addAction(QStringLiteral("&ออก"));
+    N2 = popprint->addAction(ui::text("&ออก"));
     N2->setObjectName("N2");
     connect(N1, &QAction::triggered, this, &TFormbil::N1Click);
     connect(N2, &QAction::triggered, this, &TFormbil::N2Click);

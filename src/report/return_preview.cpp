@@ -3,6 +3,7 @@
 
 #include "page_output.h"
 #include "printed_page.h"
+#include "utf8_text.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,7 +20,7 @@ namespace {
 
 QString askForPdfFile(QWidget *parent, const QString &suggested)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("บันทึกเป็น PDF"), suggested,
+    return QFileDialog::getSaveFileName(parent, ui::text("บันทึกเป็น PDF"), suggested,
                                         QStringLiteral("PDF (*.pdf)"));
 }
 
@@ -40,13 +41,15 @@ ReturnPreview::ReturnPreview(const PrintedPage &page, const QString &suggestedFi
       m_showMessage(std::move(showMessage))
 {
     setObjectName("preview");
-    setWindowTitle(documentName());
+    // The window is captioned with the form's name in the language chosen; the
+    // page itself and the document's own name stay the Thai form.
+    setWindowTitle(ui::text("แบบแสดงรายการภาษีเงินได้บุคคลธรรมดา ภ.ง.ด. 91"));
     preparePrinter(*printer());
     connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
         renderPage(*target, m_page);
     });
 
-    savePdf = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("บันทึกเป็น PDF"), this);
+    savePdf = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton), ui::text("บันทึกเป็น PDF"), this);
     savePdf->setObjectName("savePdf");
     savePdf->setShortcut(QKeySequence::Save);
     connect(savePdf, &QAction::triggered, this, &ReturnPreview::savePdfClick);
@@ -69,7 +72,7 @@ void ReturnPreview::savePdfClick()
     if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         fileName += QStringLiteral(".pdf");
     if (!writePdf(fileName, m_page) && m_showMessage)
-        m_showMessage(this, QStringLiteral("บันทึกแฟ้ม %1 ไม่ได้ !!!").arg(QDir::toNativeSeparators(fileName)));
+        m_showMessage(this, ui::text("บันทึกแฟ้ม %1 ไม่ได้ !!!").arg(QDir::toNativeSeparators(fileName)));
 }
 
 } // namespace report

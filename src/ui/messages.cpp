@@ -2,6 +2,7 @@
 #include "messages.h"
 
 #include "currency.h"
+#include "utf8_text.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -80,7 +81,7 @@ void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &fullText)
 
 QString messageCaption()
 {
-    return QStringLiteral("บริการคำนวณ VARO. 91");
+    return ui::text("บริการคำนวณ VARO. 91");
 }
 
 void showMessage(QWidget *parent, const QString &text)

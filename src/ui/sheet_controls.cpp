@@ -2,6 +2,7 @@
 #include "sheet_controls.h"
 
 #include "fonts.h"
+#include "utf8_text.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -75,7 +76,7 @@ QIcon glyph(QStyle::StandardPixmap kind)
 
 QPushButton *placeNextButton(QWidget *parent, const char *name, const QRect &where)
 {
-    QPushButton *button = placeButton(parent, name, QStringLiteral("หน้าต่อไป"), where);
+    QPushButton *button = placeButton(parent, name, ui::text("หน้าต่อไป"), where);
     button->setIcon(glyph(QStyle::SP_ArrowForward));
     return button;
 }
@@ -108,7 +109,7 @@ BevelPanel *placePanel(QWidget *parent, const char *name, const QRect &where, Be
 
 QLabel *placeBaht(QWidget *parent, int amountRight, int y, const char *name)
 {
-    return placeCaption(parent, QStringLiteral("บาท"), QRect(amountRight + kBahtGap, y, kBahtWidth, kLabelHeight), name);
+    return placeCaption(parent, ui::text("บาท"), QRect(amountRight + kBahtGap, y, kBahtWidth, kLabelHeight), name);
 }
 
 void chainTabOrder(const std::vector<QWidget *> &controls)

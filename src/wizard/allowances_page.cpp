@@ -43,9 +43,9 @@ using ui::kAmountWidth;
 using ui::kFieldHeight;
 using ui::kLabelHeight;
 
-const AllowancePerson kTaxpayer{Person::taxpayer, 0, "Panel5", "ผู้มีเงินได้", "receiptsm", &P::ch4mExit,
+const AllowancePerson kTaxpayer{Person::taxpayer, 0, "Panel5", QT_TRANSLATE_NOOP("ui", "ผู้มีเงินได้"), "receiptsm", &P::ch4mExit,
                                 {&P::dis1m, "dis1m"}, {&P::total5m, "total5m"}, {&P::total6m, "total6m"}};
-const AllowancePerson kSpouse{Person::spouse, 1, "Panel29", "คู่สมรส", "receiptsf", &P::ch4fExit,
+const AllowancePerson kSpouse{Person::spouse, 1, "Panel29", QT_TRANSLATE_NOOP("ui", "คู่สมรส"), "receiptsf", &P::ch4fExit,
                               {&P::dis1f, "dis1f"}, {&P::total5f, "total5f"}, {&P::total6f, "total6f"}};
 
 // The page (789 x 542 inside the page control) holds the two panels one
@@ -87,9 +87,9 @@ struct ChildrenGroup {
 };
 
 constexpr std::array kChildrenGroups{
-    ChildrenGroup{"9. บุตรคนละ 15,000 หรือ 7,500 จำนวน", "(กรณีแยกคำนวณภาษีให้หักคนละ 7,500 บาท)", kCaptionX, 226,
+    ChildrenGroup{QT_TRANSLATE_NOOP("ui", "9. บุตรคนละ 15,000 หรือ 7,500 จำนวน"), QT_TRANSLATE_NOOP("ui", "(กรณีแยกคำนวณภาษีให้หักคนละ 7,500 บาท)"), kCaptionX, 226,
                   {{{&P::ch4m, "ch4m"}, {&P::ch4f, "ch4f"}}}},
-    ChildrenGroup{"บุตรคนละ 17,000 หรือ 8,500 จำนวน", "(กรณีแยกคำนวณภาษีให้หักคนละ 8,500 บาท)", 400, 211,
+    ChildrenGroup{QT_TRANSLATE_NOOP("ui", "บุตรคนละ 17,000 หรือ 8,500 จำนวน"), QT_TRANSLATE_NOOP("ui", "(กรณีแยกคำนวณภาษีให้หักคนละ 8,500 บาท)"), 400, 211,
                   {{{&P::ch5m, "ch5m"}, {&P::ch5f, "ch5f"}}}},
 };
 
@@ -104,19 +104,19 @@ struct ReceiptRow {
 };
 
 constexpr std::array kReceiptRows{
-    ReceiptRow{"10. เบี้ยประกันชีวิต (ตามใบเสร็จ/สำเนาใบเสร็จที่แนบ", nullptr,
+    ReceiptRow{QT_TRANSLATE_NOOP("ui", "10. เบี้ยประกันชีวิต (ตามใบเสร็จ/สำเนาใบเสร็จที่แนบ"), nullptr,
                {{{&P::none1m, "none1m"}, {&P::none1f, "none1f"}}}, {{{&P::ch6m, "ch6m"}, {&P::ch6f, "ch6f"}}},
                {&P::ch6mExit, &P::ch6fExit}},
-    ReceiptRow{"11. เงินสะสม ที่จ่ายเข้ากองทุนสำรองเลี้ยงชีพ (ตามหลักฐาน/สำเนาหลักฐานที่แนบ", nullptr,
+    ReceiptRow{QT_TRANSLATE_NOOP("ui", "11. เงินสะสม ที่จ่ายเข้ากองทุนสำรองเลี้ยงชีพ (ตามหลักฐาน/สำเนาหลักฐานที่แนบ"), nullptr,
                {{{&P::none2m, "none2m"}, {&P::none2f, "none2f"}}}, {{{&P::ch7m, "ch7m"}, {&P::ch7f, "ch7f"}}},
                {&P::ch7mExit, &P::ch7fExit}},
-    ReceiptRow{"12. ดอกเบี้ยเงินกู้ยืม เพื่อซื้อ เช่าซื้อ หรือสร้างอาคารฯ", "(ตามหนังสือรับรองฯ และภาพถ่ายทะเบียนบ้านที่กู้ที่แนบ",
+    ReceiptRow{QT_TRANSLATE_NOOP("ui", "12. ดอกเบี้ยเงินกู้ยืม เพื่อซื้อ เช่าซื้อ หรือสร้างอาคารฯ"), QT_TRANSLATE_NOOP("ui", "(ตามหนังสือรับรองฯ และภาพถ่ายทะเบียนบ้านที่กู้ที่แนบ"),
                {{{&P::none3m, "none3m"}, {&P::none3f, "none3f"}}}, {{{&P::ch8m, "ch8m"}, {&P::ch8f, "ch8f"}}},
                {&P::ch8mExit, &P::ch8fExit}},
-    ReceiptRow{"13. เงินสมทบ ที่ผู้ประกันตนจ่ายเข้ากองทุนประกันสังคม (ตามหลักฐาน/สำเนาฐานที่แนบ", nullptr,
+    ReceiptRow{QT_TRANSLATE_NOOP("ui", "13. เงินสมทบ ที่ผู้ประกันตนจ่ายเข้ากองทุนประกันสังคม (ตามหลักฐาน/สำเนาฐานที่แนบ"), nullptr,
                {{{&P::none4m, "none4m"}, {&P::none4f, "none4f"}}}, {{{&P::ch9m, "ch9m"}, {&P::ch9f, "ch9f"}}},
                {&P::ch9mExit, &P::ch9fExit}},
-    ReceiptRow{"16. เงินบริจาค (ตามใบเสร็จ/สำเนาใบเสร็จที่แนบ", nullptr,
+    ReceiptRow{QT_TRANSLATE_NOOP("ui", "16. เงินบริจาค (ตามใบเสร็จ/สำเนาใบเสร็จที่แนบ"), nullptr,
                {{{&P::none5m, "none5m"}, {&P::none5f, "none5f"}}}, {{{&P::ch10m, "ch10m"}, {&P::ch10f, "ch10f"}}},
                {&P::ch10mExit, &P::ch10fExit}},
 };
@@ -223,7 +223,7 @@ ui::BevelPanel *AllowancesPage::buildPerson(const AllowancePerson &person, int t
 int AllowancesPage::buildLineEight(QWidget *panel, int y)
 {
     const int top = y + kLabelInFieldRow;
-    Panel6 = placeTitle(panel, "Panel6", "ค่าลดหย่อน", QRect(kTitleX, top, kTitleWidth, kLabelHeight));
+    Panel6 = placeTitle(panel, "Panel6", QT_TRANSLATE_NOOP("ui", "ค่าลดหย่อน"), QRect(kTitleX, top, kTitleWidth, kLabelHeight));
     ui::placeCaption(panel, QStringLiteral("8. "), QRect(kCaptionX, top, 18, kLabelHeight));
     p3 = ui::placeCheckBox(panel, "p3", ui::text("ผู้มีเงินได้ (30,000 บาท)"), QRect(98, top, 164, kLabelHeight));
     p4 = ui::placeCheckBox(panel, "p4", ui::text("คู่สมรส (30,000 บาท กรณีไม่มีเงินได้หรือรวมคำนวณภาษี)"),

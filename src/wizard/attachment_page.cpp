@@ -69,32 +69,32 @@ struct AmountRow {
 };
 
 constexpr AmountRow kItemRows[]{
-    {"1. เงินบำเหน็จฯ ข้าราชการ", "", kFieldRow,
+    {QT_TRANSLATE_NOOP("ui", "1. เงินบำเหน็จฯ ข้าราชการ"), "", kFieldRow,
      {{{&P::ch11m, "ch11m"}, {&P::ch11f, "ch11f"}}}, {&P::ch11mExit, &P::ch11fExit}, {}, "", {}},
-    {"2. เงินที่จ่ายจากกองทุนสำรองเลี้ยงชีพ หรือ กองทุนบำเหน็จบำนาญข้าราชการ(กบข.)", "", kFieldRow,
+    {QT_TRANSLATE_NOOP("ui", "2. เงินที่จ่ายจากกองทุนสำรองเลี้ยงชีพ หรือ กองทุนบำเหน็จบำนาญข้าราชการ(กบข.)"), "", kFieldRow,
      {{{&P::ch12m, "ch12m"}, {&P::ch12f, "ch12f"}}}, {&P::ch12mExit, &P::ch12fExit}, {}, "", {}},
-    {"3. เงินชดเชยตามกฏหมายแรงงาน", "", kFieldRow,
+    {QT_TRANSLATE_NOOP("ui", "3. เงินชดเชยตามกฏหมายแรงงาน"), "", kFieldRow,
      {{{&P::ch13m, "ch13m"}, {&P::ch13f, "ch13f"}}}, {&P::ch13mExit, &P::ch13fExit}, {}, "", {}},
-    {"4. รวม", "", kLabelRow, {}, {},
+    {QT_TRANSLATE_NOOP("ui", "4. รวม"), "", kLabelRow, {}, {},
      {{{&P::total7m, "total7m"}, {&P::total7f, "total7f"}}}, "", {"item4Bahtm", "Label166"}},
-    {"5. เงินได้ฯ ที่มีวิธีคำนวณ แตกต่างไปจาก 1", "", kFieldRow,
+    {QT_TRANSLATE_NOOP("ui", "5. เงินได้ฯ ที่มีวิธีคำนวณ แตกต่างไปจาก 1"), "", kFieldRow,
      {{{&P::ch14m, "ch14m"}, {&P::ch14f, "ch14f"}}}, {&P::ch14mExit, &P::ch14fExit}, {}, "", {}},
-    {"6. รวมทั้งสิ้น", "", kLabelRow, {}, {},
+    {QT_TRANSLATE_NOOP("ui", "6. รวมทั้งสิ้น"), "", kLabelRow, {}, {},
      {{{&P::total8m, "total8m"}, {&P::total8f, "total8f"}}}, "", {"item6Bahtm", "Label167"}},
 };
 
 constexpr AmountRow kLineRows[]{
-    {"2. หักค่าใช้จ่าย", "line2Caption", kFieldRow, {}, {},
+    {QT_TRANSLATE_NOOP("ui", "2. หักค่าใช้จ่าย"), "line2Caption", kFieldRow, {}, {},
      {{{&P::total14m, "total14m"}, {&P::total14f, "total14f"}}}, "0", {"line2Bahtm", "Label204"}},
-    {"3. คงเหลือเงินได้สุทธิ", "", kLabelRow, {}, {},
+    {QT_TRANSLATE_NOOP("ui", "3. คงเหลือเงินได้สุทธิ"), "", kLabelRow, {}, {},
      {{{&P::total15m, "total15m"}, {&P::total15f, "total15f"}}}, "0", {"line3Bahtm", "Label207"}},
-    {"4. ภาษีที่คำนวณได้", "", kLabelRow, {}, {},
+    {QT_TRANSLATE_NOOP("ui", "4. ภาษีที่คำนวณได้"), "", kLabelRow, {}, {},
      {{{&P::total16m, "total16m"}, {&P::total16f, "total16f"}}}, "0", {"line4Bahtm", "Label210"}},
-    {"5. ภาษีเงินได้หัก ณ. ที่จ่าย (ตามหนังสือรับรองฯ ที่แนบ            ฉบับ)", "line5Caption", kFieldRow,
+    {QT_TRANSLATE_NOOP("ui", "5. ภาษีเงินได้หัก ณ. ที่จ่าย (ตามหนังสือรับรองฯ ที่แนบ            ฉบับ)"), "line5Caption", kFieldRow,
      {{{&P::ch15m, "ch15m"}, {&P::ch15f, "ch15f"}}}, {&P::ch15mExit, &P::ch15fExit}, {}, "", {"line5Bahtm", "Label211"}},
-    {"6. ภาษีส่วนที่ต้องชำระเพิ่มเติม", "Label124", kLabelRow, {}, {},
+    {QT_TRANSLATE_NOOP("ui", "6. ภาษีส่วนที่ต้องชำระเพิ่มเติม"), "Label124", kLabelRow, {}, {},
      {{{&P::total17m, "total17m"}, {&P::total17f, "total17f"}}}, "0", {"line6Bahtm", "Label212"}},
-    {"7. ภาษีส่วนที่ชำระไว้เกิน", "Label125", kLabelRow, {}, {},
+    {QT_TRANSLATE_NOOP("ui", "7. ภาษีส่วนที่ชำระไว้เกิน"), "Label125", kLabelRow, {}, {},
      {{{&P::total18m, "total18m"}, {&P::total18f, "total18f"}}}, "0", {"line7Bahtm", "Label216"}},
 };
 

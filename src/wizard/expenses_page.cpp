@@ -50,8 +50,8 @@ struct MarkRow {
 };
 
 constexpr std::array<MarkRow, 2> kMarks{{
-    {{&P::p1, "p1"}, "ผู้มีเงินได้", {&P::total2m, "total2m"}},
-    {{&P::p2, "p2"}, "คู่สมรส", {&P::total2f, "total2f"}},
+    {{&P::p1, "p1"}, QT_TRANSLATE_NOOP("ui", "ผู้มีเงินได้"), {&P::total2m, "total2m"}},
+    {{&P::p2, "p2"}, QT_TRANSLATE_NOOP("ui", "คู่สมรส"), {&P::total2f, "total2f"}},
 }};
 
 // Lines 6 and 7: a caption, then a row per person. The spouse's caption and
@@ -69,12 +69,12 @@ struct TotalLine {
 };
 
 constexpr TotalLine kTotals[]{
-    {"6. รวมค่าใช้จ่าย",
-     {{{"ผู้มีเงินได้ : ", {}, {&P::copyoftotal3m, "copyoftotal3m"}, ""},
-       {"คู่สมรส : ", {&P::Label36, "Label36"}, {&P::copyoftotal3f, "copyoftotal3f"}, "Label160"}}}},
-    {"7. เงินได้หลังหักค่าใช้จ่าย",
-     {{{"ผู้มีเงินได้ : ", {}, {&P::total4m, "total4m"}, ""},
-       {"คู่สมรส : ", {&P::Label39, "Label39"}, {&P::total4f, "total4f"}, "Label161"}}}},
+    {QT_TRANSLATE_NOOP("ui", "6. รวมค่าใช้จ่าย"),
+     {{{QT_TRANSLATE_NOOP("ui", "ผู้มีเงินได้ : "), {}, {&P::copyoftotal3m, "copyoftotal3m"}, ""},
+       {QT_TRANSLATE_NOOP("ui", "คู่สมรส : "), {&P::Label36, "Label36"}, {&P::copyoftotal3f, "copyoftotal3f"}, "Label160"}}}},
+    {QT_TRANSLATE_NOOP("ui", "7. เงินได้หลังหักค่าใช้จ่าย"),
+     {{{QT_TRANSLATE_NOOP("ui", "ผู้มีเงินได้ : "), {}, {&P::total4m, "total4m"}, ""},
+       {QT_TRANSLATE_NOOP("ui", "คู่สมรส : "), {&P::Label39, "Label39"}, {&P::total4f, "total4f"}, "Label161"}}}},
 };
 
 // A computed amount at `x` in the row at `y`, and its "บาท".
@@ -93,12 +93,12 @@ ExpensesPage::ExpensesPage(const ui::PageContext &context)
     setObjectName("TabSheet2");
 
     ui::BevelPanel *panel = ui::placePanel(this, "expenses", kBlock);
-    Label5 = ui::placeCaption(panel, QStringLiteral("ค่าใช้จ่าย"), QRect(kCaptionX, kPadding, kCaptionWidth, ui::kLabelHeight),
+    Label5 = ui::placeCaption(panel, ui::text("ค่าใช้จ่าย"), QRect(kCaptionX, kPadding, kCaptionWidth, ui::kLabelHeight),
                               "Label5", true);
 
     int y = kFirstLineY;
     Label33 = ui::placeCaption(panel, QStringLiteral("5."), QRect(kCaptionX, y, kPersonX - kCaptionX, ui::kFieldHeight), "Label33");
-    Label8 = ui::placeCaption(panel, QStringLiteral("(ร้อยละ 40 แต่ไม่เกิน 60,000 บาท)"),
+    Label8 = ui::placeCaption(panel, ui::text("(ร้อยละ 40 แต่ไม่เกิน 60,000 บาท)"),
                               QRect(kPersonX, y, kCaptionWidth - (kPersonX - kCaptionX), ui::kFieldHeight), "Label8");
     for (std::size_t person = 0; person < kMarks.size(); ++person) {
         y += kRowPitch;

@@ -18,6 +18,7 @@
 #include "sheet_controls.h"
 #include "status_visibility.h"
 #include "tax_computation_page.h"
+#include "utf8_text.h"
 #include "wizard_page.h"
 
 #include <QAction>
@@ -41,7 +42,12 @@ constexpr QSize kSheetSize(793, 577);
 
 // The pages' tab captions, in the order of their tabs.
 constexpr std::array kTabCaptions{
-    "เงินได้พึงประเมิน", "ค่าใช้จ่าย", "ค่าลดหย่อน", "ใบแนบ", "การคำนวณภาษี", "คำร้องขอคืนเงินภาษี",
+    QT_TRANSLATE_NOOP("ui", "เงินได้พึงประเมิน"),
+    QT_TRANSLATE_NOOP("ui", "ค่าใช้จ่าย"),
+    QT_TRANSLATE_NOOP("ui", "ค่าลดหย่อน"),
+    QT_TRANSLATE_NOOP("ui", "ใบแนบ"),
+    QT_TRANSLATE_NOOP("ui", "การคำนวณภาษี"),
+    QT_TRANSLATE_NOOP("ui", "คำร้องขอคืนเงินภาษี"),
 };
 
 } // namespace
@@ -54,7 +60,7 @@ TFormsolve::TFormsolve(QLabel *usageCount, QWidget *aboutBox, QWidget *parent)
     , m_exits(std::make_unique<ui::ExitHandlers>(this))
 {
     setObjectName("Formsolve");
-    setWindowTitle(QStringLiteral("บริการคำนวณ VARO. 91"));
+    setWindowTitle(ui::text("บริการคำนวณ VARO. 91"));
     buildMenus();
     buildAreas();
     wirePages();
@@ -83,7 +89,7 @@ void TFormsolve::buildMenus()
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    N1 = PopupMenu1->addAction(QStringLiteral("กรณีผู้ใช้เป็นชาวต่างชาติ"), this, &TFormsolve::N1Click);
+    N1 = PopupMenu1->addAction(ui::text("กรณีผู้ใช้เป็นชาวต่างชาติ"), this, &TFormsolve::N1Click);
     N1->setObjectName("N1");
     Close1 = PopupMenu1->addAction(QStringLiteral("&Close"), this, &TFormsolve::Close1Click);
     Close1->setObjectName("Close1");
@@ -198,7 +204,7 @@ void TFormsolve::FormCreate()
     m_areas.bringToFront(first);
 
     for (std::size_t i = 0; i < kTabCaptions.size(); ++i)
-        solve->setTabText(int(i), QString::fromUtf8(kTabCaptions[i]));
+        solve->setTabText(int(i), ui::text(kTabCaptions[i]));
     for (int i = 1; i < solve->count(); ++i)
         solve->setTabShown(solve->widget(i), false);
     openPage(TabSheet1);

@@ -54,13 +54,13 @@ struct IncomeRow {
 
 constexpr IncomeRow kRows[]{
     {{{{&P::ch1m, "ch1m"}, {&P::ch1f, "ch1f"}}}, {&P::ch1mExit, &P::ch1fExit},
-     "1. เงินเดือน ค่าจ้าง บำนาญ ภาษีที่นายจ้างออกให้ ฯลฯ", ""},
+     QT_TRANSLATE_NOOP("ui", "1. เงินเดือน ค่าจ้าง บำนาญ ภาษีที่นายจ้างออกให้ ฯลฯ"), ""},
     {{{{&P::ch2m, "ch2m"}, {&P::ch2f, "ch2f"}}}, {&P::ch2mExit, &P::ch2fExit},
-     "2. เงินสะสมที่จ่ายเข้ากองทุนสำรองเลี้ยงชีพ ",
-     "(เฉพาะส่วนที่เกิน 10,000 บาท แต่ไม่เกิน 290,000 บาท) หรือ กองทุน กบข."},
+     QT_TRANSLATE_NOOP("ui", "2. เงินสะสมที่จ่ายเข้ากองทุนสำรองเลี้ยงชีพ "),
+     QT_TRANSLATE_NOOP("ui", "(เฉพาะส่วนที่เกิน 10,000 บาท แต่ไม่เกิน 290,000 บาท) หรือ กองทุน กบข.")},
     {{{{&P::ch3m, "ch3m"}, {&P::ch3f, "ch3f"}}}, {&P::ch3mExit, &P::ch3fexit},
-     "3. เงินที่นายจ้างจ่ายให้ครั้งเดียวเพราะเหตุออกจากงาน",
-     "(เฉพาะที่เลือกนำมารวมคำนวณภาษีกับเงินได้ตาม 1 )"},
+     QT_TRANSLATE_NOOP("ui", "3. เงินที่นายจ้างจ่ายให้ครั้งเดียวเพราะเหตุออกจากงาน"),
+     QT_TRANSLATE_NOOP("ui", "(เฉพาะที่เลือกนำมารวมคำนวณภาษีกับเงินได้ตาม 1 )")},
 };
 
 // What differs between the two blocks.
@@ -72,8 +72,8 @@ struct Block {
 };
 
 constexpr std::array<Block, 2> kPersons{{
-    {{&P::Panel1, "Panel1"}, {&P::Label1, "Label1"}, "เงินได้พึงประเมิน : ผู้มีเงินได้", {&P::total1m, "total1m"}},
-    {{&P::Panel17, "Panel17"}, {&P::Label25, "Label25"}, "เงินได้พึงประเมิน : คู่สมรส", {&P::total1f, "total1f"}},
+    {{&P::Panel1, "Panel1"}, {&P::Label1, "Label1"}, QT_TRANSLATE_NOOP("ui", "เงินได้พึงประเมิน : ผู้มีเงินได้"), {&P::total1m, "total1m"}},
+    {{&P::Panel17, "Panel17"}, {&P::Label25, "Label25"}, QT_TRANSLATE_NOOP("ui", "เงินได้พึงประเมิน : คู่สมรส"), {&P::total1f, "total1f"}},
 }};
 
 std::size_t indexOf(Person who)
@@ -128,7 +128,7 @@ ui::BevelPanel *IncomePage::buildPerson(Person who)
         m_context.onExit(field, [this, exit](QWidget *) { (this->*exit)(); });
     }
 
-    ui::placeCaption(panel, QStringLiteral("4. รวมเงินได้พึงประเมิน : "), QRect(kCaptionX, y, kCaptionWidth, ui::kFieldHeight));
+    ui::placeCaption(panel, ui::text("4. รวมเงินได้พึงประเมิน : "), QRect(kCaptionX, y, kCaptionWidth, ui::kFieldHeight));
     block.total.in(*this) = ui::placeResult(panel, block.total.name,
                                             QRect(kAmountX, y + labelInset, kResultWidth, ui::kLabelHeight), QString());
     ui::placeBaht(panel, kAmountX + ui::kAmountWidth, y + labelInset);

@@ -84,21 +84,21 @@ struct FieldRow {
 };
 
 constexpr FieldRow kFields[]{
-    {&P::id1, &P::id2, {&P::id1Exit, &P::id2Exit}, "id", "บัตรประจำตัวประชาชน", {}, 13, 0, kIdentityLeft, 120},
-    {&P::idtax1, &P::idtax2, {&P::idtax1Exit, &P::idtax2Exit}, "idtax", "เลขประจำตัวผู้เสียภาษีอากร",
+    {&P::id1, &P::id2, {&P::id1Exit, &P::id2Exit}, "id", QT_TRANSLATE_NOOP("ui", "บัตรประจำตัวประชาชน"), {}, 13, 0, kIdentityLeft, 120},
+    {&P::idtax1, &P::idtax2, {&P::idtax1Exit, &P::idtax2Exit}, "idtax", QT_TRANSLATE_NOOP("ui", "เลขประจำตัวผู้เสียภาษีอากร"),
      {&P::Label102, "Label102"}, 10, 0, kIdentityRight, 100},
-    {&P::name1, &P::name2, {&P::name1Exit, &P::name2Exit}, "name", "ชื่อ", {}, 0, 1, kIdentityLeft, 200},
-    {&P::surname1, &P::surname2, {&P::surname1Exit, &P::surname2Exit}, "surname", "ชื่อสกุล", {}, 0, 1, kIdentityRight, 167},
-    {&P::number1, &P::number2, {}, "number", "เลขที่", {}, 0, 2, kAddressLeft, 150},
-    {&P::lane1, &P::lane2, {}, "lane", "ตรอก/ซอย", {}, 0, 2, kAddressMiddle, 110},
-    {&P::group1, &P::group2, {}, "group", "หมู่ที่", {}, 0, 2, kVillage, 44},
-    {&P::road1, &P::road2, {}, "road", "ถนน", {}, 0, 2, kRoad, 139},
-    {&P::ad1, &P::ad2, {}, "ad", "ตำบล/แขวง", {}, 0, 3, kAddressLeft, 150},
-    {&P::area1, &P::area2, {}, "area", "อำเภอ/เขต", {}, 0, 3, kAddressMiddle, 150},
-    {&P::province1, &P::province2, {}, "province", "จังหวัด", {}, 0, 3, kAddressRight, 139},
-    {&P::homephone1, &P::homephone2, {}, "homephone", "ที่บ้าน", {}, 0, 4, kAddressLeft, 150},
-    {&P::workphone1, &P::workphone2, {}, "workphone", "ที่ทำงาน", {}, 0, 4, kAddressMiddle, 150},
-    {&P::zipcode1, &P::zipcode2, {}, "zipcode", "รหัสไปรษณีย์", {}, 0, 4, kAddressRight, 70},
+    {&P::name1, &P::name2, {&P::name1Exit, &P::name2Exit}, "name", QT_TRANSLATE_NOOP("ui", "ชื่อ"), {}, 0, 1, kIdentityLeft, 200},
+    {&P::surname1, &P::surname2, {&P::surname1Exit, &P::surname2Exit}, "surname", QT_TRANSLATE_NOOP("ui", "ชื่อสกุล"), {}, 0, 1, kIdentityRight, 167},
+    {&P::number1, &P::number2, {}, "number", QT_TRANSLATE_NOOP("ui", "เลขที่"), {}, 0, 2, kAddressLeft, 150},
+    {&P::lane1, &P::lane2, {}, "lane", QT_TRANSLATE_NOOP("ui", "ตรอก/ซอย"), {}, 0, 2, kAddressMiddle, 110},
+    {&P::group1, &P::group2, {}, "group", QT_TRANSLATE_NOOP("ui", "หมู่ที่"), {}, 0, 2, kVillage, 44},
+    {&P::road1, &P::road2, {}, "road", QT_TRANSLATE_NOOP("ui", "ถนน"), {}, 0, 2, kRoad, 139},
+    {&P::ad1, &P::ad2, {}, "ad", QT_TRANSLATE_NOOP("ui", "ตำบล/แขวง"), {}, 0, 3, kAddressLeft, 150},
+    {&P::area1, &P::area2, {}, "area", QT_TRANSLATE_NOOP("ui", "อำเภอ/เขต"), {}, 0, 3, kAddressMiddle, 150},
+    {&P::province1, &P::province2, {}, "province", QT_TRANSLATE_NOOP("ui", "จังหวัด"), {}, 0, 3, kAddressRight, 139},
+    {&P::homephone1, &P::homephone2, {}, "homephone", QT_TRANSLATE_NOOP("ui", "ที่บ้าน"), {}, 0, 4, kAddressLeft, 150},
+    {&P::workphone1, &P::workphone2, {}, "workphone", QT_TRANSLATE_NOOP("ui", "ที่ทำงาน"), {}, 0, 4, kAddressMiddle, 150},
+    {&P::zipcode1, &P::zipcode2, {}, "zipcode", QT_TRANSLATE_NOOP("ui", "รหัสไปรษณีย์"), {}, 0, 4, kAddressRight, 70},
 };
 
 // Heads of the rows after the first, which holds the panel's title.
@@ -107,15 +107,15 @@ struct RowHead {
     const char *caption;
 };
 
-constexpr RowHead kRowHeads[]{{2, "ที่อยู่ :"}, {4, "โทรศัพท์ :"}};
+constexpr RowHead kRowHeads[]{{2, QT_TRANSLATE_NOOP("ui", "ที่อยู่ :")}, {4, QT_TRANSLATE_NOOP("ui", "โทรศัพท์ :")}};
 
 // Sample texts that the user types over.
 constexpr std::array<std::array<const char *, 2>, 2> kSampleNames{{
-    {"นายสมชาย", "ใจดี"},
-    {"นางสมศรี", "ใจดี"},
+    {QT_TRANSLATE_NOOP("ui", "นายสมชาย"), QT_TRANSLATE_NOOP("ui", "ใจดี")},
+    {QT_TRANSLATE_NOOP("ui", "นางสมศรี"), QT_TRANSLATE_NOOP("ui", "ใจดี")},
 }};
 
-const QString kFillEverything = QStringLiteral("กรุณากรอกข้อมูลให้ครบ !!!");
+constexpr const char *kFillEverything = QT_TRANSLATE_NOOP("ui", "กรุณากรอกข้อมูลให้ครบ !!!");
 
 // The status buttons down the first column, then down the second.
 struct StatusButton {
@@ -127,13 +127,13 @@ struct StatusButton {
 };
 
 constexpr StatusButton kStatusButtons[]{
-    {&P::single, &P::singleClick, "single", "โสด", tax::MaritalStatus::single},
-    {&P::widow, &P::widowClick, "widow", "หม้าย", tax::MaritalStatus::widow},
-    {&P::married1, &P::married1Click, "married1", "คู่สมรสไม่มีเงินได้", tax::MaritalStatus::married1},
-    {&P::married2, &P::married2Click, "married2", "คู่สมรสมีเงินได้แต่ สมรส หย่า หรือตายระหว่างปีภาษี", tax::MaritalStatus::married2},
-    {&P::married3, &P::married3Click, "married3", "คู่สมรสมีเงินได้รวมคำนวณภาษี", tax::MaritalStatus::married3},
-    {&P::married4, &P::married4Click, "married4", "คู่สมรสมีเงินได้แยกคำนวณภาษี ยื่นแบบฉบับเดียวกัน", tax::MaritalStatus::married4},
-    {&P::married5, &P::married5Click, "married5", "คู่สมรสมีเงินได้แยกคำนวณภาษี แยกยื่นแบบ", tax::MaritalStatus::married5},
+    {&P::single, &P::singleClick, "single", QT_TRANSLATE_NOOP("ui", "โสด"), tax::MaritalStatus::single},
+    {&P::widow, &P::widowClick, "widow", QT_TRANSLATE_NOOP("ui", "หม้าย"), tax::MaritalStatus::widow},
+    {&P::married1, &P::married1Click, "married1", QT_TRANSLATE_NOOP("ui", "คู่สมรสไม่มีเงินได้"), tax::MaritalStatus::married1},
+    {&P::married2, &P::married2Click, "married2", QT_TRANSLATE_NOOP("ui", "คู่สมรสมีเงินได้แต่ สมรส หย่า หรือตายระหว่างปีภาษี"), tax::MaritalStatus::married2},
+    {&P::married3, &P::married3Click, "married3", QT_TRANSLATE_NOOP("ui", "คู่สมรสมีเงินได้รวมคำนวณภาษี"), tax::MaritalStatus::married3},
+    {&P::married4, &P::married4Click, "married4", QT_TRANSLATE_NOOP("ui", "คู่สมรสมีเงินได้แยกคำนวณภาษี ยื่นแบบฉบับเดียวกัน"), tax::MaritalStatus::married4},
+    {&P::married5, &P::married5Click, "married5", QT_TRANSLATE_NOOP("ui", "คู่สมรสมีเงินได้แยกคำนวณภาษี แยกยื่นแบบ"), tax::MaritalStatus::married5},
 };
 
 constexpr std::array<int, 2> kStatusColumnX{82, 430};
@@ -147,15 +147,15 @@ int personRowY(int row)
 } // namespace
 
 PersonalDataArea::PersonalDataArea(const ui::PageContext &context)
-    : QGroupBox(QStringLiteral("กรอกประวัติ"))
+    : QGroupBox(ui::text("กรอกประวัติ"))
     , m_context(context)
 {
     setObjectName("first");
 
-    Panel70 = buildPerson(1, QStringLiteral("ผู้มีเงินได้"));
+    Panel70 = buildPerson(1, ui::text("ผู้มีเงินได้"));
     buildStatus();
     // Hidden by the status "โสด" below; its place stays empty meanwhile.
-    Panel74 = buildPerson(2, QStringLiteral("คู่สมรส"));
+    Panel74 = buildPerson(2, ui::text("คู่สมรส"));
     single->setChecked(true);
 
     ok1 = ui::placeNextButton(this, "ok1", kNextButton);
@@ -211,14 +211,14 @@ ui::BevelPanel *PersonalDataArea::buildPerson(int person, const QString &title)
     QLineEdit *surname = taxpayer ? surname1 : surname2;
     name->setText(ui::text(kSampleNames[std::size_t(person - 1)][0]));
     surname->setText(ui::text(kSampleNames[std::size_t(person - 1)][1]));
-    name->setToolTip(QStringLiteral("(ให้ระบุให้ชัดเจนว่าเป็น นาย นาง นางสาว หรือยศ)"));
+    name->setToolTip(ui::text("(ให้ระบุให้ชัดเจนว่าเป็น นาย นาง นางสาว หรือยศ)"));
     return panel;
 }
 
 void PersonalDataArea::buildStatus()
 {
     Panel72 = ui::placePanel(this, "Panel72", kStatusPanel);
-    ui::placeCaption(Panel72, QStringLiteral("สถานะ"), QRect(kHeadX, kPadding, kHeadWidth, ui::kFieldHeight), "", true);
+    ui::placeCaption(Panel72, ui::text("สถานะ"), QRect(kHeadX, kPadding, kHeadWidth, ui::kFieldHeight), "", true);
     int index = 0;
     for (const StatusButton &s : kStatusButtons) {
         const QRect where(kStatusColumnX[std::size_t(index / kStatusRows)],
@@ -262,20 +262,20 @@ void PersonalDataArea::checkNumber(QLineEdit *field, tax::IdCheck result, const 
 {
     if (result == tax::IdCheck::accepted)
         return;
-    m_context.showMessage(result == tax::IdCheck::empty ? kFillEverything : wrongMessage);
+    m_context.showMessage(result == tax::IdCheck::empty ? ui::text(kFillEverything) : wrongMessage);
     m_context.refuse(field);
 }
 
 void PersonalDataArea::checkCitizenId(QLineEdit *field)
 {
     checkNumber(field, tax::checkCitizenId(field->text().toStdString()),
-                QStringLiteral("กรุณาใส่บัตรประจำตัวประชาชนให้ถูกต้อง !!!"));
+                ui::text("กรุณาใส่บัตรประจำตัวประชาชนให้ถูกต้อง !!!"));
 }
 
 void PersonalDataArea::checkTaxpayerId(QLineEdit *field)
 {
     checkNumber(field, tax::checkTaxpayerId(field->text().toStdString()),
-                QStringLiteral("กรุณาใส่เลขประจำตัวผู้เสียภาษีให้ถูกต้อง !!!"));
+                ui::text("กรุณาใส่เลขประจำตัวผู้เสียภาษีให้ถูกต้อง !!!"));
 }
 
 void PersonalDataArea::checkFilled(QLineEdit *field)
@@ -283,7 +283,7 @@ void PersonalDataArea::checkFilled(QLineEdit *field)
     // A text of blanks counts as filled in.
     if (!field->text().isEmpty())
         return;
-    m_context.showMessage(kFillEverything);
+    m_context.showMessage(ui::text(kFillEverything));
     m_context.refuse(field);
 }
 

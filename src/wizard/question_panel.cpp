@@ -6,6 +6,7 @@
 #include "page_context.h"
 #include "return_model.h"
 #include "sheet_controls.h"
+#include "utf8_text.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -33,18 +34,18 @@ QuestionPanel::QuestionPanel(const ui::PageContext &context, ui::AreaStack &stac
     setBevels(Bevel::raised, Bevel::raised, 2);
 
     const int questionTop = (height() - kQuestionHeight - kQuestionGap - ui::kButtonHeight) / 2;
-    QLabel *question = ui::placeCaption(this, QStringLiteral("ต้องการกรอกใบแนบ"),
+    QLabel *question = ui::placeCaption(this, ui::text("ต้องการกรอกใบแนบ"),
                                         QRect(kMargin, questionTop, width() - 2 * kMargin, kQuestionHeight));
     question->setFont(ui::dialogFont(14, true));
     question->setAlignment(Qt::AlignCenter);
 
     const int answersTop = questionTop + kQuestionHeight + kQuestionGap;
     const int middle = width() / 2;
-    ok2 = ui::placeButton(this, "ok2", QStringLiteral("ใช่"),
+    ok2 = ui::placeButton(this, "ok2", ui::text("ใช่"),
                           QRect(middle - kAnswerGap / 2 - kAnswerWidth, answersTop, kAnswerWidth, ui::kButtonHeight));
     ok2->setIcon(ui::glyph(QStyle::SP_DialogYesButton));
     ok2->setDefault(true);
-    can2 = ui::placeButton(this, "can2", QStringLiteral("ไม่"),
+    can2 = ui::placeButton(this, "can2", ui::text("ไม่"),
                            QRect(middle + kAnswerGap / 2, answersTop, kAnswerWidth, ui::kButtonHeight));
     can2->setIcon(ui::glyph(QStyle::SP_DialogNoButton));
 

@@ -40,12 +40,12 @@ using P = RefundPage;
 using Bevel = ui::BevelPanel::Bevel;
 
 const RefundBlock kTaxpayer{
-    "ผู้มีเงินได้", {&P::Panel83, "Panel83"}, {&P::Panel84, "Panel84"}, 8, 225, {&P::total28m, "total28m"},
+    QT_TRANSLATE_NOOP("ui", "ผู้มีเงินได้"), {&P::Panel83, "Panel83"}, {&P::Panel84, "Panel84"}, 8, 225, {&P::total28m, "total28m"},
     {&P::R1, "R1"}, {&P::R2, "R2"}, {&P::R3, "R3"}, {&P::R4, "R4"}, {&P::m1, "m1"}, {&P::m2, "m2"},
 };
 
 const RefundBlock kSpouse{
-    "คู่สมรส", {&P::Panel86, "Panel86"}, {&P::panel85, "panel85"}, 248, 224, {&P::total28f, "total28f"},
+    QT_TRANSLATE_NOOP("ui", "คู่สมรส"), {&P::Panel86, "Panel86"}, {&P::panel85, "panel85"}, 248, 224, {&P::total28f, "total28f"},
     {&P::R5, "R5"}, {&P::R6, "R6"}, {&P::R7, "R7"}, {&P::R8, "R8"}, {&P::m3, "m3"}, {&P::m4, "m4"},
 };
 
@@ -111,7 +111,7 @@ void buildBlock(RefundPage &page, QWidget *sheet, const RefundBlock &b)
                                            Bevel::raised, Bevel::none);
     b.block.in(page) = block;
 
-    const QLabel *amountCaption = placeBlockCaption(block, "เป็นจำนวนเงิน", kAmountY);
+    const QLabel *amountCaption = placeBlockCaption(block, QT_TRANSLATE_NOOP("ui", "เป็นจำนวนเงิน"), kAmountY);
     const int amountLeft = amountCaption->x() + amountCaption->width() + kGap;
     // The design-time text is the label's own name; opening the page replaces it.
     b.amount.in(page) = ui::placeResult(block, b.amount.name,
@@ -119,24 +119,24 @@ void buildBlock(RefundPage &page, QWidget *sheet, const RefundBlock &b)
                                         ui::text(b.amount.name));
     ui::placeCaption(block, ui::text("บาท"), QRect(kBahtX, kAmountY, ui::kBahtWidth, ui::kLabelHeight));
 
-    b.cash.in(page) = placeChoice(block, b.cash.name, "(1) เป็นเงินสด", kCaptionX, kCashY);
-    b.deposit.in(page) = placeChoice(block, b.deposit.name, "(2) ให้นำเข้าบัญชีเงินฝากของข้าพเจ้า", kCaptionX, kDepositY);
+    b.cash.in(page) = placeChoice(block, b.cash.name, QT_TRANSLATE_NOOP("ui", "(1) เป็นเงินสด"), kCaptionX, kCashY);
+    b.deposit.in(page) = placeChoice(block, b.deposit.name, QT_TRANSLATE_NOOP("ui", "(2) ให้นำเข้าบัญชีเงินฝากของข้าพเจ้า"), kCaptionX, kDepositY);
     auto *method = new QButtonGroup(block);
     method->addButton(b.cash.in(page));
     method->addButton(b.deposit.in(page));
 
-    placeBlockCaption(block, "รหัสธนาคาร", kBankField.top(), kBankField.left());
+    placeBlockCaption(block, QT_TRANSLATE_NOOP("ui", "รหัสธนาคาร"), kBankField.top(), kBankField.left());
     b.bank.in(page) = ui::placeField(block, b.bank.name, kBankField, QString(), Qt::AlignLeft);
     b.bank.in(page)->setMaxLength(kBankLength);
 
-    placeBlockCaption(block, "บัญชีประเภท", kTypeY, kCurrentX);
-    b.current.in(page) = placeChoice(block, b.current.name, "กระแสรายวัน", kCurrentX, kTypeY, kSavingsX);
-    b.savings.in(page) = placeChoice(block, b.savings.name, "ออมทรัพย์", kSavingsX, kTypeY);
+    placeBlockCaption(block, QT_TRANSLATE_NOOP("ui", "บัญชีประเภท"), kTypeY, kCurrentX);
+    b.current.in(page) = placeChoice(block, b.current.name, QT_TRANSLATE_NOOP("ui", "กระแสรายวัน"), kCurrentX, kTypeY, kSavingsX);
+    b.savings.in(page) = placeChoice(block, b.savings.name, QT_TRANSLATE_NOOP("ui", "ออมทรัพย์"), kSavingsX, kTypeY);
     auto *type = new QButtonGroup(block);
     type->addButton(b.current.in(page));
     type->addButton(b.savings.in(page));
 
-    placeBlockCaption(block, "เลขที่", kNumberField.top(), kNumberField.left());
+    placeBlockCaption(block, QT_TRANSLATE_NOOP("ui", "เลขที่"), kNumberField.top(), kNumberField.left());
     b.account.in(page) = ui::placeField(block, b.account.name, kNumberField, QString(), Qt::AlignLeft);
     b.account.in(page)->setMaxLength(kNumberLength);
 }

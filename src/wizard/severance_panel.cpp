@@ -39,7 +39,7 @@ namespace {
 using P = SeverancePanel;
 
 const SeveranceHalf kTaxpayer{
-    tax::Person::taxpayer, "ผู้มีเงินได้",
+    tax::Person::taxpayer, QT_TRANSLATE_NOOP("ui", "ผู้มีเงินได้"),
     {&P::computecheck1, "computecheck1"}, {&P::computecheck2, "computecheck2"},
     {&P::com1m, "com1m"}, {&P::com2m, "com2m"}, {&P::com3m, "com3m"}, {&P::com5m, "com5m"},
     {&P::computecheck3, "computecheck3"}, {&P::computecheck4, "computecheck4"},
@@ -50,7 +50,7 @@ const SeveranceHalf kTaxpayer{
 };
 
 const SeveranceHalf kSpouse{
-    tax::Person::spouse, "คู่สมรส",
+    tax::Person::spouse, QT_TRANSLATE_NOOP("ui", "คู่สมรส"),
     {&P::computecheck5, "computecheck5"}, {&P::computecheck6, "computecheck6"},
     {&P::com1f, "com1f"}, {&P::com2f, "com2f"}, {&P::com3f, "com3f"}, {&P::com5f, "com5f"},
     {&P::computecheck7, "computecheck7"}, {&P::computecheck8, "computecheck8"},
@@ -83,11 +83,11 @@ struct ResultRow {
 };
 
 constexpr ResultRow kResultRows[]{
-    {&SeveranceHalf::line9, "9. จำนวนเงินที่ถือเป็นฐาน", "เพื่อคำนวณหาค่าใช้จ่าย", 144},
-    {&SeveranceHalf::line10, "10. ค่าใช้จ่ายส่วนแรก", nullptr, 186},
-    {&SeveranceHalf::line11, "11. คงเหลือ (9. - 10.)", nullptr, 233},
-    {&SeveranceHalf::line12, "12. ค่าใช้จ่าย ส่วนที่ 2 ร้อยละ 50 ของ 11.", "", 255},
-    {&SeveranceHalf::line13, "13. รวม ค่าใช้จ่ายที่หักได้ทั้งหมด (10.+12.)", "(ยกไปกรอกใน 2.)", 297},
+    {&SeveranceHalf::line9, QT_TRANSLATE_NOOP("ui", "9. จำนวนเงินที่ถือเป็นฐาน"), QT_TRANSLATE_NOOP("ui", "เพื่อคำนวณหาค่าใช้จ่าย"), 144},
+    {&SeveranceHalf::line10, QT_TRANSLATE_NOOP("ui", "10. ค่าใช้จ่ายส่วนแรก"), nullptr, 186},
+    {&SeveranceHalf::line11, QT_TRANSLATE_NOOP("ui", "11. คงเหลือ (9. - 10.)"), nullptr, 233},
+    {&SeveranceHalf::line12, QT_TRANSLATE_NOOP("ui", "12. ค่าใช้จ่าย ส่วนที่ 2 ร้อยละ 50 ของ 11."), "", 255},
+    {&SeveranceHalf::line13, QT_TRANSLATE_NOOP("ui", "13. รวม ค่าใช้จ่ายที่หักได้ทั้งหมด (10.+12.)"), QT_TRANSLATE_NOOP("ui", "(ยกไปกรอกใน 2.)"), 297},
 };
 
 } // namespace

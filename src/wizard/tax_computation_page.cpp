@@ -73,36 +73,36 @@ struct LineRow {
 };
 
 constexpr LineRow kLines[]{
-    {.caption = "18. ภาษีที่คำนวณจากเงินได้สุทธิ",
+    {.caption = QT_TRANSLATE_NOOP("ui", "18. ภาษีที่คำนวณจากเงินได้สุทธิ"),
      .value = {{{&P::total19m, "total19m"}, {&P::total19f, "total19f"}}}},
-    {.caption = "19. ภาษีส่วนที่ต้องชำระเพิ่มเติม ตาม 6 ในใบแนบ",
+    {.caption = QT_TRANSLATE_NOOP("ui", "19. ภาษีส่วนที่ต้องชำระเพิ่มเติม ตาม 6 ในใบแนบ"),
      .value = {{{&P::total20m, "total20m"}, {&P::total20f, "total20f"}}}},
-    {.caption = "20. ภาษีส่วนที่ชำระไว้เกิน ตาม 7 ในใบแนบ",
+    {.caption = QT_TRANSLATE_NOOP("ui", "20. ภาษีส่วนที่ชำระไว้เกิน ตาม 7 ในใบแนบ"),
      .value = {{{&P::total21m, "total21m"}, {&P::total21f, "total21f"}}}},
-    {.caption = "21. ภาษีเงินได้หัก ณ ที่จ่าย สำหรับเงินตาม 1 และ 2 (ตามหนังสือรับรองฯ ที่แนบ          ฉบับ)",
-     .spouseCaption = "21. ภาษีเงินได้หัก ณ ที่จ่าย สำหรับเงินตาม 1 และ 2 (ตามหนังสือรับรองฯ ที่แนบ         ฉบับ)",
+    {.caption = QT_TRANSLATE_NOOP("ui", "21. ภาษีเงินได้หัก ณ ที่จ่าย สำหรับเงินตาม 1 และ 2 (ตามหนังสือรับรองฯ ที่แนบ          ฉบับ)"),
+     .spouseCaption = QT_TRANSLATE_NOOP("ui", "21. ภาษีเงินได้หัก ณ ที่จ่าย สำหรับเงินตาม 1 และ 2 (ตามหนังสือรับรองฯ ที่แนบ         ฉบับ)"),
      .count = {{{&P::Edit1, "Edit1"}, {&P::Edit2, "Edit2"}}},
      .amount = {{{&P::ch16m, "ch16m"}, {&P::ch16f, "ch16f"}}}},
-    {.caption = "22. ภาษีที่ชำระไว้แล้ว ตามแบบ VARO.91 (กรณียื่นเพิ่มเติม)",
+    {.caption = QT_TRANSLATE_NOOP("ui", "22. ภาษีที่ชำระไว้แล้ว ตามแบบ VARO.91 (กรณียื่นเพิ่มเติม)"),
      .amount = {{{&P::ch17m, "ch17m"}, {&P::ch17f, "ch17f"}}}},
-    {.caption = "23. รวมภาษีเงินได้ที่ต้องชำระเพิ่มเติม",
+    {.caption = QT_TRANSLATE_NOOP("ui", "23. รวมภาษีเงินได้ที่ต้องชำระเพิ่มเติม"),
      .value = {{{&P::total22m, "total22m"}, {&P::total22f, "total22f"}}}},
-    {.caption = "24. รวมภาษีเงินได้ที่ต้องชำระไว้เกิน",
+    {.caption = QT_TRANSLATE_NOOP("ui", "24. รวมภาษีเงินได้ที่ต้องชำระไว้เกิน"),
      .value = {{{&P::total23m, "total23m"}, {&P::total23f, "total23f"}}}},
-    {.caption = "25. นำภาษีส่วนที่เกินของอีกฝ่ายหนึ่งมาหักกลบลบกัน",
+    {.caption = QT_TRANSLATE_NOOP("ui", "25. นำภาษีส่วนที่เกินของอีกฝ่ายหนึ่งมาหักกลบลบกัน"),
      .captionLabel = {{{&P::Label69, "Label69"}, {}}},
      .value = {{{&P::total24m, "total24m"}, {&P::total24f, "total24f"}}},
      .baht = {{{&P::Label228, "Label228"}, {}}}},
-    {.caption = "26. คงเหลือภาษีส่วนที่",
+    {.caption = QT_TRANSLATE_NOOP("ui", "26. คงเหลือภาษีส่วนที่"),
      .captionLabel = {{{&P::Label70, "Label70"}, {}}},
      .value = {{{&P::total25m, "total25m"}, {&P::total25f, "total25f"}}},
      .pay = {{{&P::choice1m, "choice1m"}, {&P::choice1f, "choice1f"}}},
      .overpaid = {{{&P::choice2m, "choice2m"}, {&P::choice2f, "choice2f"}}},
      .overpaidX = {382, 393},
      .baht = {{{&P::Label230, "Label230"}, {}}}},
-    {.caption = "27. เงินเพิ่ม (ถ้ามี)",
+    {.caption = QT_TRANSLATE_NOOP("ui", "27. เงินเพิ่ม (ถ้ามี)"),
      .value = {{{&P::total26m, "total26m"}, {&P::total26f, "total26f"}}}},
-    {.caption = "28. รวมภาษีส่วนที่ ",
+    {.caption = QT_TRANSLATE_NOOP("ui", "28. รวมภาษีส่วนที่ "),
      .value = {{{&P::total27m, "total27m"}, {&P::total27f, "total27f"}}},
      .pay = {{{&P::choice3m, "choice3m"}, {&P::choice3f, "choice3f"}}},
      .overpaid = {{{&P::choice4m, "choice4m"}, {&P::choice4f, "choice4f"}}},
@@ -110,7 +110,7 @@ constexpr LineRow kLines[]{
      .overpaidWidth = 97},
 };
 
-constexpr std::array<const char *, 2> kColumnTitles{"ผู้มีเงินได้", "คู่สมรส"};
+constexpr std::array<const char *, 2> kColumnTitles{QT_TRANSLATE_NOOP("ui", "ผู้มีเงินได้"), QT_TRANSLATE_NOOP("ui", "คู่สมรส")};
 
 std::size_t indexOf(tax::Person who)
 {
@@ -211,8 +211,8 @@ void TaxComputationPage::buildColumn(std::size_t person, ui::BevelPanel *column)
         // takes the room from there to its right edge.
         int taken = shownCaption->x() + shownCaption->width();
         if (line.pay[person].member) {
-            line.pay[person].in(*this) = placeChoice(row, line.pay[person].name, "ชำระเพิ่มเติม", kPayX, kChoiceWidth);
-            QRadioButton *overpaid = placeChoice(row, line.overpaid[person].name, "ชำระไว้เกิน",
+            line.pay[person].in(*this) = placeChoice(row, line.pay[person].name, QT_TRANSLATE_NOOP("ui", "ชำระเพิ่มเติม"), kPayX, kChoiceWidth);
+            QRadioButton *overpaid = placeChoice(row, line.overpaid[person].name, QT_TRANSLATE_NOOP("ui", "ชำระไว้เกิน"),
                                                  line.overpaidX[person], line.overpaidWidth);
             line.overpaid[person].in(*this) = overpaid;
             auto *group = new QButtonGroup(row);

@@ -5,8 +5,10 @@
 #include "artwork.h"
 #include "fonts.h"
 #include "formsolve.h"
+#include "language.h"
 #include "live_windows.h"
 #include "main_window.h"
+#include "shown_texts.h"
 #include "window_driver.h"
 
 #include "bevel_panel.h"
@@ -126,6 +128,43 @@ private slots:
         QVERIFY(main.BitBtn2->isEnabled());
         if (how == "key" || how == "Button1")
             QCOMPARE(drive::focus(), main.BitBtn2);
+    }
+
+    // F8 speaks English to every window opened after it, the main window and
+    // the hidden about box at once; F8 again gives back the Thai, unchanged.
+    void f8SwitchesTheLanguageOfTheWindowsOpenedAfterIt()
+    {
+        Tabout about;
+        TFmain main(&about);
+        QVERIFY(drive::showAndActivate(&main));
+        QCOMPARE(main.N3->text(), QString("English"));
+        QCOMPARE(main.N3->shortcut(), QKeySequence(Qt::Key_F8));
+        QVERIFY(!main.N3->isChecked());
+        const auto wizardTexts = [&main] {
+            TFormsolve *wizard = openWizard(main);
+            QStringList texts;
+            for (const shown::Text &t : shown::texts(*wizard))
+                texts << t.where + ": " + t.text;
+            closeWizard(wizard);
+            drive::showAndActivate(&main);
+            return texts;
+        };
+        const QStringList thai = wizardTexts();
+
+        QTest::keyClick(&main, Qt::Key_F8);
+        QCOMPARE(ui::language(), ui::Language::english);
+        QTRY_COMPARE(main.N3->text(), QString("ภาษาไทย"));
+        QVERIFY(main.N3->isChecked());
+        QCOMPARE(main.BitBtn2->text(), QString("Start"));
+        QCOMPARE(about.windowTitle(), QString("About the author"));
+        QVERIFY(wizardTexts().contains("Formsolve caption: VARO. 91 Tax Calculator"));
+
+        QTest::keyClick(&main, Qt::Key_F8);
+        QCOMPARE(ui::language(), ui::Language::thai);
+        QTRY_COMPARE(main.N3->text(), QString("English"));
+        QCOMPARE(main.BitBtn2->text(), QString("เริ่มโปรแกรม"));
+        QCOMPARE(about.windowTitle(), QString("เกี่ยวกับผู้เขียน"));
+        QCOMPARE(wizardTexts(), thai);
     }
 
     void theWizardBlocksTheMainWindowButNotTheAboutBox()
