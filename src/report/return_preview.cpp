@@ -9,6 +9,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QToolBar>
@@ -17,10 +18,23 @@ namespace report {
 
 namespace {
 
+// The dialog itself adds ".pdf" to a name typed without a suffix, before it
+// asks whether an existing file may be replaced, so the file it asked about
+// is the file written. Qt's own dialog does this the same way on every
+// desktop; a native one may ask about the name as typed.
 QString askForPdfFile(QWidget *parent, const QString &suggested)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("บันทึกเป็น PDF"), suggested,
-                                        QStringLiteral("PDF (*.pdf)"));
+    QFileDialog dialog(parent, QStringLiteral("บันทึกเป็น PDF"), QFileInfo(suggested).path(),
+                       QStringLiteral("PDF (*.pdf)"));
+    dialog.setObjectName("pdfFileDialog");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(QFileInfo(suggested).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 QString defaultFolder()
@@ -42,6 +56,9 @@ ReturnPreview::ReturnPreview(const PrintedPage &page, const QString &suggestedFi
     setObjectName("preview");
     setWindowTitle(documentName());
     preparePrinter(*printer());
+    // Printing to a file suggests the name and folder of the PDF save. The
+    // print dialog still selects the default printer where there is one.
+    printer()->setOutputFileName(QDir(defaultFolder()).filePath(m_suggestedFileName));
     connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
         renderPage(*target, m_page);
     });
@@ -63,11 +80,11 @@ ReturnPreview::ReturnPreview(const PrintedPage &page, const QString &suggestedFi
 
 void ReturnPreview::savePdfClick()
 {
-    QString fileName = chooseFile(this, QDir(defaultFolder()).filePath(m_suggestedFileName));
+    // The name is written as the dialog gives it: the dialog has asked about
+    // that file.
+    const QString fileName = chooseFile(this, QDir(defaultFolder()).filePath(m_suggestedFileName));
     if (fileName.isEmpty())
         return;
-    if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        fileName += QStringLiteral(".pdf");
     if (!writePdf(fileName, m_page) && m_showMessage)
         m_showMessage(this, QStringLiteral("บันทึกแฟ้ม %1 ไม่ได้ !!!").arg(QDir::toNativeSeparators(fileName)));
 }

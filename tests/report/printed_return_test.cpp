@@ -11,6 +11,11 @@
 
 #include <QAccessible>
 #include <QBuffer>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
 #include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +53,23 @@ bool closeAll(printed::Wizard &wizard)
     if (wizard.w->Formbil)
         printed::closePreview(*wizard.w->Formbil);
     return QTest::qWaitFor([&] { return !wizard.w->Formbil && liveWindows<TFormbil>() == 0; });
+}
+
+// Runs `act` once a modal window of the kind is shown (from within its own
+// event loop).
+template <typename Window>
+void whenShown(std::function<void(Window *)> act)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto *window = qobject_cast<Window *>(QApplication::activeModalWidget());
+        if (!window || !window->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(window);
+    });
+    timer->start(5);
 }
 
 bool anyPreviewOpen()
@@ -394,7 +416,9 @@ private slots:
         };
         preview.savePdf->trigger();
         QVERIFY(suggested.endsWith("VARO91-1101700203450.pdf"));
-        QFile saved(dir.filePath("my return.pdf"));
+        // Written under the name the dialog gave, which it has asked about.
+        QVERIFY(!QFile::exists(dir.filePath("my return.pdf")));
+        QFile saved(dir.filePath("my return"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.read(5) == "%PDF-");
         QVERIFY(wizard.messages.texts.isEmpty());
@@ -413,6 +437,76 @@ private slots:
             QTRY_COMPARE(wizard.messages.texts.size(), 2);
             QVERIFY(wizard.messages.texts.last().startsWith("บันทึกแฟ้ม "));
         }
+        QVERIFY(closeAll(wizard));
+    }
+
+    // The file dialog adds the suffix before it checks for an existing file,
+    // so the replace question comes for the file that is then written.
+    void savingAsksBeforeReplacingTheFileItWrites_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("new file, no question") << "r02" << false << int(QMessageBox::NoButton) << true;
+        QTest::newRow("without the suffix, replaced") << "r02" << true << int(QMessageBox::Yes) << true;
+        QTest::newRow("without the suffix, kept") << "r02" << true << int(QMessageBox::No) << false;
+        QTest::newRow("with the suffix, kept") << "r02.pdf" << true << int(QMessageBox::No) << false;
+    }
+
+    void savingAsksBeforeReplacingTheFileItWrites()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, exists);
+        QFETCH(int, answer);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        QFile target(dir.filePath("r02.pdf"));
+        if (exists) {
+            QVERIFY(target.open(QIODevice::WriteOnly));
+            target.write("kept");
+            target.close();
+        }
+        QObject owner;
+        const report::PrintedPage page(owner);
+        report::ReturnPreview preview(page, QStringLiteral("VARO91.pdf"), {}, nullptr);
+        preview.chooseFile = [&, ask = preview.chooseFile](QWidget *parent, const QString &) {
+            return ask(parent, dir.filePath("VARO91.pdf"));
+        };
+        QString question;
+        whenShown<QFileDialog>([&](QFileDialog *dialog) {
+            if (exists) {
+                whenShown<QMessageBox>([&, dialog](QMessageBox *box) {
+                    question = box->text();
+                    box->button(QMessageBox::StandardButton(answer))->click();
+                    if (answer == QMessageBox::No)
+                        QTimer::singleShot(0, dialog, &QDialog::reject);
+                });
+            }
+            auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+            name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        preview.savePdf->trigger();
+
+        QCOMPARE(question.startsWith("r02.pdf"), exists);
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        QCOMPARE(target.read(5) == "%PDF-", written);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"r02.pdf"});
+    }
+
+    // Printing to a file from the print dialog suggests the PDF save's name.
+    void printDialogSuggestsThePdfFileName()
+    {
+        printed::Wizard wizard;
+        QVERIFY(wizard.toRefundPage(walk::sampleReturn(MaritalStatus::single), {}));
+        TFormbil *page = wizard.print();
+        QVERIFY(page);
+        QPrintDialog dialog(page->preview()->printer());
+        auto *fileName = dialog.findChild<QLineEdit *>("filename");
+        QVERIFY(fileName);
+        QCOMPARE(QFileInfo(fileName->text()).fileName(), QString("VARO91-1101700203450.pdf"));
+        QCOMPARE(page->preview()->printer()->docName(), report::documentName());
         QVERIFY(closeAll(wizard));
     }
 };
