@@ -60,7 +60,8 @@ ReturnPreview::ReturnPreview(const PrintedPage &page, const QString &suggestedFi
     // print dialog still selects the default printer where there is one.
     printer()->setOutputFileName(QDir(defaultFolder()).filePath(m_suggestedFileName));
     connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
-        renderPage(*target, m_page);
+        if (renderPage(*target, m_page))
+            mendPrintedPdf(*target);
     });
 
     savePdf = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("บันทึกเป็น PDF"), this);

@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "live_windows.h"
 #include "page_output.h"
+#include "pdf_text_layer.h"
 #include "pdf_words.h"
 #include "printed_return.h"
 #include "screenshot.h"
@@ -14,6 +15,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPdfWriter>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTimer>
 #include <QRegularExpression>
@@ -239,6 +242,50 @@ private slots:
         const QString folder = qEnvironmentVariable("VARO_SCREENSHOT_DIR");
         if (!folder.isEmpty())
             QVERIFY(report::writePdf(QDir(folder).filePath("printed-return.pdf"), page->page()));
+        QVERIFY(closeAll(wizard));
+    }
+
+    // Copied or searched, the PDF gives every text of the page as printed:
+    // tone marks set lower or to the left, sara am and blanks included. The
+    // mending changes the text layer only: the page draws the same.
+    void thePdfTextIsWhatThePagePrints()
+    {
+        printed::Wizard wizard;
+        QVERIFY(wizard.toRefundPage(walk::sampleReturn(MaritalStatus::married4), {"92000", "0", "80000", "0"}));
+        const std::pair<const char *, const char *> names[] = {
+            {"name1", "นายน้ำใจ"}, {"surname1", "ผู้ทำดี"}, {"name2", "นางกิ่งก้าน"}, {"surname2", "ปิ่นแก้ว"}};
+        for (const auto &[field, name] : names)
+            drive::control<QLineEdit>(wizard.w, field)->setText(QString::fromUtf8(name));
+        TFormbil *page = wizard.print();
+        QVERIFY(page);
+
+        QBuffer written;
+        QVERIFY(written.open(QIODevice::WriteOnly));
+        QPdfWriter writer(&written);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}));
+        QVERIFY(report::renderPage(writer, page->page()));
+        const QByteArray asDrawn = written.data();
+        QBuffer saved;
+        QVERIFY(report::writePdf(saved, page->page()));
+        QString error;
+        const QString text = pdfText(saved.data(), &error);
+        QVERIFY2(!text.isEmpty(), qPrintable(error));
+        int verbatim = 0;
+        for (const report::PageItem *item : page->page().items()) {
+            // A figure set apart from its parenthesis by blanks reads as two
+            // words; the figures are checked word by word above.
+            const QString printedText = item->text().trimmed();
+            if (printedText.isEmpty() || printedText.contains(QStringLiteral("  ")))
+                continue;
+            QVERIFY2(text.contains(printedText), qPrintable(item->objectName() + ": " + printedText));
+            ++verbatim;
+        }
+        QVERIFY(verbatim > 90);
+
+        const QImage before = pdfPicture(asDrawn, &error);
+        QVERIFY2(!before.isNull(), qPrintable(error));
+        QCOMPARE(pdfPicture(report::mendTextLayer(asDrawn), &error), before);
+        QCOMPARE(pdfPicture(saved.data(), &error), before);
         QVERIFY(closeAll(wizard));
     }
 
@@ -507,6 +554,16 @@ private slots:
         QVERIFY(fileName);
         QCOMPARE(QFileInfo(fileName->text()).fileName(), QString("VARO91-1101700203450.pdf"));
         QCOMPARE(page->preview()->printer()->docName(), report::documentName());
+
+        // Printed into that file, the page's text reads as printed too.
+        QTemporaryDir dir;
+        page->preview()->printer()->setOutputFileName(dir.filePath("printed.pdf"));
+        page->preview()->findChild<QPrintPreviewWidget *>()->print();
+        QFile file(dir.filePath("printed.pdf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QString error;
+        const QString text = pdfText(file.readAll(), &error);
+        QVERIFY2(text.contains(QStringLiteral("เลขประจำตัวผู้เสียภาษี")), qPrintable(error + text.left(200)));
         QVERIFY(closeAll(wizard));
     }
 };
