@@ -35,6 +35,15 @@ constexpr char16_t kPositioned[] = {
     0x0E4D, 0x0E47, 0x0E4E, // nikhahit, maitaikhu and yamakkan higher
 };
 
+// The letter a positioned glyph draws; other code points stay.
+char16_t basicThaiLetter(char16_t codePoint)
+{
+    const size_t index = size_t(codePoint - kFirstPositioned);
+    if (codePoint < kFirstPositioned || index >= std::size(kPositioned) || kPositioned[index] == 0)
+        return codePoint;
+    return kPositioned[index];
+}
+
 // The Thai vowels and signs drawn above or below a letter.
 bool isThaiMark(QChar c)
 {
@@ -365,14 +374,6 @@ bool markClusters(QByteArray &content, const std::map<QByteArray, GlyphTexts> &f
 }
 
 } // namespace
-
-char16_t basicThaiLetter(char16_t codePoint)
-{
-    const size_t index = size_t(codePoint - kFirstPositioned);
-    if (codePoint < kFirstPositioned || index >= std::size(kPositioned) || kPositioned[index] == 0)
-        return codePoint;
-    return kPositioned[index];
-}
 
 QByteArray mendTextLayer(const QByteArray &pdf)
 {

@@ -11,10 +11,6 @@
 
 namespace report {
 
-// The letter a positioned glyph draws, for the private-use code points of the
-// Thai fonts; other code points come back unchanged.
-char16_t basicThaiLetter(char16_t codePoint);
-
 // The same PDF with each font's glyph-to-text map giving the letters the
 // glyphs draw, and each letter drawn with Thai marks marked with its text as
 // typed. A PDF not laid out
