@@ -1,10 +1,13 @@
 // Printing and PDF writing of the printed page.
 #include "page_output.h"
 
+#include "pdf_text_layer.h"
 #include "printed_page.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPageLayout>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -59,11 +62,35 @@ bool writePdf(QIODevice &out, const PrintedPage &page)
         return false;
     if (!out.isWritable())
         return false;
-    QPdfWriter writer(&out);
+    // Written in memory first: its text layer is mended before it is kept.
+    QBuffer written;
+    written.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&written);
     writer.setPageLayout(wholeSheet());
     writer.setTitle(documentName());
     writer.setCreator(QStringLiteral("varo91"));
-    return renderPage(writer, page);
+    if (!renderPage(writer, page))
+        return false;
+    const QByteArray pdf = mendTextLayer(written.data());
+    return out.write(pdf) == pdf.size();
+}
+
+bool mendPrintedPdf(QPrinter &printer)
+{
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty() ||
+        !printer.paintEngine() || printer.paintEngine()->type() != QPaintEngine::Pdf)
+        return true;
+    // The preview paints into pictures; only a printer that wrote the file
+    // gets here.
+    QFile file(printer.outputFileName());
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray written = file.readAll();
+    file.close();
+    const QByteArray pdf = mendTextLayer(written);
+    if (pdf == written)
+        return true;
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(pdf) == pdf.size() && file.flush();
 }
 
 bool writePdf(const QString &fileName, const PrintedPage &page)

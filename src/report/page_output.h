@@ -22,9 +22,15 @@ void preparePrinter(QPrinter &printer);
 // false when no painter could start on it, so that nothing was drawn.
 bool renderPage(QPagedPaintDevice &device, const PrintedPage &page);
 
-// Writes the page as a one-page A4 PDF; false when the device takes no data
+// Writes the page as a one-page A4 PDF whose text copies and searches as
+// printed; false when the device takes no data
 // or the page could not be drawn on it.
 bool writePdf(QIODevice &out, const PrintedPage &page);
 bool writePdf(const QString &fileName, const PrintedPage &page);
+
+// After the page was printed into a PDF file from the print dialog, mends
+// that file's text layer as writePdf does; true when there was nothing to
+// mend or it was mended.
+bool mendPrintedPdf(QPrinter &printer);
 
 } // namespace report

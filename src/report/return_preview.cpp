@@ -10,6 +10,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QToolBar>
@@ -18,10 +19,23 @@ namespace report {
 
 namespace {
 
+// The dialog itself adds ".pdf" to a name typed without a suffix, before it
+// asks whether an existing file may be replaced, so the file it asked about
+// is the file written. Qt's own dialog does this the same way on every
+// desktop; a native one may ask about the name as typed.
 QString askForPdfFile(QWidget *parent, const QString &suggested)
 {
-    return QFileDialog::getSaveFileName(parent, ui::text("บันทึกเป็น PDF"), suggested,
-                                        QStringLiteral("PDF (*.pdf)"));
+    QFileDialog dialog(parent, ui::text("บันทึกเป็น PDF"), QFileInfo(suggested).path(),
+                       QStringLiteral("PDF (*.pdf)"));
+    dialog.setObjectName("pdfFileDialog");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(QFileInfo(suggested).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 QString defaultFolder()
@@ -45,8 +59,12 @@ ReturnPreview::ReturnPreview(const PrintedPage &page, const QString &suggestedFi
     // page itself and the document's own name stay the Thai form.
     setWindowTitle(ui::text("แบบแสดงรายการภาษีเงินได้บุคคลธรรมดา ภ.ง.ด. 91"));
     preparePrinter(*printer());
+    // Printing to a file suggests the name and folder of the PDF save. The
+    // print dialog still selects the default printer where there is one.
+    printer()->setOutputFileName(QDir(defaultFolder()).filePath(m_suggestedFileName));
     connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
-        renderPage(*target, m_page);
+        if (renderPage(*target, m_page))
+            mendPrintedPdf(*target);
     });
 
     savePdf = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton), ui::text("บันทึกเป็น PDF"), this);
@@ -66,11 +84,11 @@ ReturnPreview::ReturnPreview(const PrintedPage &page, const QString &suggestedFi
 
 void ReturnPreview::savePdfClick()
 {
-    QString fileName = chooseFile(this, QDir(defaultFolder()).filePath(m_suggestedFileName));
+    // The name is written as the dialog gives it: the dialog has asked about
+    // that file.
+    const QString fileName = chooseFile(this, QDir(defaultFolder()).filePath(m_suggestedFileName));
     if (fileName.isEmpty())
         return;
-    if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        fileName += QStringLiteral(".pdf");
     if (!writePdf(fileName, m_page) && m_showMessage)
         m_showMessage(this, ui::text("บันทึกแฟ้ม %1 ไม่ได้ !!!").arg(QDir::toNativeSeparators(fileName)));
 }

@@ -26,8 +26,9 @@ public:
     QAction *savePdf = nullptr;
     void savePdfClick();
 
-    // Asks where to save; an empty answer cancels. Replaceable so the saving
-    // can be driven without a file dialog.
+    // Asks where to save and gives the file to write, with its suffix, once
+    // the user has agreed to replace it if it exists; an empty answer
+    // cancels. Replaceable so the saving can be driven without a file dialog.
     std::function<QString(QWidget *parent, const QString &suggested)> chooseFile;
 
 private:

@@ -5,12 +5,20 @@
 #include "fonts.h"
 #include "live_windows.h"
 #include "page_output.h"
+#include "pdf_text_layer.h"
 #include "pdf_words.h"
 #include "printed_return.h"
 #include "screenshot.h"
 
 #include <QAccessible>
 #include <QBuffer>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPdfWriter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTimer>
 #include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +56,23 @@ bool closeAll(printed::Wizard &wizard)
     if (wizard.w->Formbil)
         printed::closePreview(*wizard.w->Formbil);
     return QTest::qWaitFor([&] { return !wizard.w->Formbil && liveWindows<TFormbil>() == 0; });
+}
+
+// Runs `act` once a modal window of the kind is shown (from within its own
+// event loop).
+template <typename Window>
+void whenShown(std::function<void(Window *)> act)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto *window = qobject_cast<Window *>(QApplication::activeModalWidget());
+        if (!window || !window->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(window);
+    });
+    timer->start(5);
 }
 
 bool anyPreviewOpen()
@@ -217,6 +242,50 @@ private slots:
         const QString folder = qEnvironmentVariable("VARO_SCREENSHOT_DIR");
         if (!folder.isEmpty())
             QVERIFY(report::writePdf(QDir(folder).filePath("printed-return.pdf"), page->page()));
+        QVERIFY(closeAll(wizard));
+    }
+
+    // Copied or searched, the PDF gives every text of the page as printed:
+    // tone marks set lower or to the left, sara am and blanks included. The
+    // mending changes the text layer only: the page draws the same.
+    void thePdfTextIsWhatThePagePrints()
+    {
+        printed::Wizard wizard;
+        QVERIFY(wizard.toRefundPage(walk::sampleReturn(MaritalStatus::married4), {"92000", "0", "80000", "0"}));
+        const std::pair<const char *, const char *> names[] = {
+            {"name1", "นายน้ำใจ"}, {"surname1", "ผู้ทำดี"}, {"name2", "นางกิ่งก้าน"}, {"surname2", "ปิ่นแก้ว"}};
+        for (const auto &[field, name] : names)
+            drive::control<QLineEdit>(wizard.w, field)->setText(QString::fromUtf8(name));
+        TFormbil *page = wizard.print();
+        QVERIFY(page);
+
+        QBuffer written;
+        QVERIFY(written.open(QIODevice::WriteOnly));
+        QPdfWriter writer(&written);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}));
+        QVERIFY(report::renderPage(writer, page->page()));
+        const QByteArray asDrawn = written.data();
+        QBuffer saved;
+        QVERIFY(report::writePdf(saved, page->page()));
+        QString error;
+        const QString text = pdfText(saved.data(), &error);
+        QVERIFY2(!text.isEmpty(), qPrintable(error));
+        int verbatim = 0;
+        for (const report::PageItem *item : page->page().items()) {
+            // A figure set apart from its parenthesis by blanks reads as two
+            // words; the figures are checked word by word above.
+            const QString printedText = item->text().trimmed();
+            if (printedText.isEmpty() || printedText.contains(QStringLiteral("  ")))
+                continue;
+            QVERIFY2(text.contains(printedText), qPrintable(item->objectName() + ": " + printedText));
+            ++verbatim;
+        }
+        QVERIFY(verbatim > 90);
+
+        const QImage before = pdfPicture(asDrawn, &error);
+        QVERIFY2(!before.isNull(), qPrintable(error));
+        QCOMPARE(pdfPicture(report::mendTextLayer(asDrawn), &error), before);
+        QCOMPARE(pdfPicture(saved.data(), &error), before);
         QVERIFY(closeAll(wizard));
     }
 
@@ -394,7 +463,9 @@ private slots:
         };
         preview.savePdf->trigger();
         QVERIFY(suggested.endsWith("VARO91-1101700203450.pdf"));
-        QFile saved(dir.filePath("my return.pdf"));
+        // Written under the name the dialog gave, which it has asked about.
+        QVERIFY(!QFile::exists(dir.filePath("my return.pdf")));
+        QFile saved(dir.filePath("my return"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.read(5) == "%PDF-");
         QVERIFY(wizard.messages.texts.isEmpty());
@@ -413,6 +484,86 @@ private slots:
             QTRY_COMPARE(wizard.messages.texts.size(), 2);
             QVERIFY(wizard.messages.texts.last().startsWith("บันทึกแฟ้ม "));
         }
+        QVERIFY(closeAll(wizard));
+    }
+
+    // The file dialog adds the suffix before it checks for an existing file,
+    // so the replace question comes for the file that is then written.
+    void savingAsksBeforeReplacingTheFileItWrites_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("new file, no question") << "r02" << false << int(QMessageBox::NoButton) << true;
+        QTest::newRow("without the suffix, replaced") << "r02" << true << int(QMessageBox::Yes) << true;
+        QTest::newRow("without the suffix, kept") << "r02" << true << int(QMessageBox::No) << false;
+        QTest::newRow("with the suffix, kept") << "r02.pdf" << true << int(QMessageBox::No) << false;
+    }
+
+    void savingAsksBeforeReplacingTheFileItWrites()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, exists);
+        QFETCH(int, answer);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        QFile target(dir.filePath("r02.pdf"));
+        if (exists) {
+            QVERIFY(target.open(QIODevice::WriteOnly));
+            target.write("kept");
+            target.close();
+        }
+        QObject owner;
+        const report::PrintedPage page(owner);
+        report::ReturnPreview preview(page, QStringLiteral("VARO91.pdf"), {}, nullptr);
+        preview.chooseFile = [&, ask = preview.chooseFile](QWidget *parent, const QString &) {
+            return ask(parent, dir.filePath("VARO91.pdf"));
+        };
+        QString question;
+        whenShown<QFileDialog>([&](QFileDialog *dialog) {
+            if (exists) {
+                whenShown<QMessageBox>([&, dialog](QMessageBox *box) {
+                    question = box->text();
+                    box->button(QMessageBox::StandardButton(answer))->click();
+                    if (answer == QMessageBox::No)
+                        QTimer::singleShot(0, dialog, &QDialog::reject);
+                });
+            }
+            auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+            name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        preview.savePdf->trigger();
+
+        QCOMPARE(question.startsWith("r02.pdf"), exists);
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        QCOMPARE(target.read(5) == "%PDF-", written);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"r02.pdf"});
+    }
+
+    // Printing to a file from the print dialog suggests the PDF save's name.
+    void printDialogSuggestsThePdfFileName()
+    {
+        printed::Wizard wizard;
+        QVERIFY(wizard.toRefundPage(walk::sampleReturn(MaritalStatus::single), {}));
+        TFormbil *page = wizard.print();
+        QVERIFY(page);
+        QPrintDialog dialog(page->preview()->printer());
+        auto *fileName = dialog.findChild<QLineEdit *>("filename");
+        QVERIFY(fileName);
+        QCOMPARE(QFileInfo(fileName->text()).fileName(), QString("VARO91-1101700203450.pdf"));
+        QCOMPARE(page->preview()->printer()->docName(), report::documentName());
+
+        // Printed into that file, the page's text reads as printed too.
+        QTemporaryDir dir;
+        page->preview()->printer()->setOutputFileName(dir.filePath("printed.pdf"));
+        page->preview()->findChild<QPrintPreviewWidget *>()->print();
+        QFile file(dir.filePath("printed.pdf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QString error;
+        const QString text = pdfText(file.readAll(), &error);
+        QVERIFY2(text.contains(QStringLiteral("เลขประจำตัวผู้เสียภาษี")), qPrintable(error + text.left(200)));
         QVERIFY(closeAll(wizard));
     }
 };
