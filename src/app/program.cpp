@@ -5,15 +5,17 @@
 #include "accessibility.h"
 #include "fonts.h"
 #include "main_window.h"
-#include "messages.h"
 
 #include <QApplication>
 
 Program::Program(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("varo91"));
-    QApplication::setApplicationDisplayName(ui::messageCaption());
-    // The desktop matches the windows to the installed menu entry and its icon.
+    // The desktop matches the windows to the installed menu entry, which gives
+    // it the program's name and icon. No display name is set: the window
+    // systems would append it to every title that does not already end with
+    // it ("เกี่ยวกับผู้เขียน — บริการคำนวณ VARO. 91"), and each window's title
+    // bar shows its own caption alone.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.varo91"));
     ui::installFontSubstitutions();
     ui::installAccessibility();

@@ -7,16 +7,20 @@
 #include "formsolve.h"
 #include "live_windows.h"
 #include "main_window.h"
+#include "messages.h"
+#include "program.h"
 #include "window_driver.h"
 
 #include "bevel_panel.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -47,6 +51,21 @@ long residentKb()
         return -1;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields[1].toLong() * 4 : -1;
+}
+
+// What a title bar under X11 shows for a window's title: the window systems
+// append the application's display name unless it was never set or the title
+// already ends with it. An unset display name follows the application name.
+QString titleBarText(const QString &title)
+{
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(name + QStringLiteral("-probe"));
+    const QString display = QGuiApplication::applicationDisplayName();
+    const bool displayNameSet = display != QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(name);
+    if (!displayNameSet || title.endsWith(display))
+        return title;
+    return title + QStringLiteral(" \u2014 ") + display;
 }
 
 constexpr bool kSanitized =
@@ -191,6 +210,41 @@ private slots:
         about.BitBtn1Click();
         QVERIFY(drive::showAndActivate(&about));
         QCOMPARE(about.Image1->pixmap().cacheKey(), shown.cacheKey());
+    }
+
+    // Every window's title bar shows its caption alone, as the program sets
+    // itself up at start-up.
+    void theTitleBarsShowTheCaptionsExactly()
+    {
+        const Program program(*qApp);
+        TFmain &main = program.mainWindow();
+        QWidget *about = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            about = window->objectName() == "about" ? window : about;
+        QVERIFY(about);
+        TFormsolve *wizard = openWizard(main);
+        QVERIFY(wizard);
+        QString messageTitle;
+        QTimer::singleShot(0, [&messageTitle] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (box) {
+                messageTitle = box->windowTitle();
+                box->accept();
+            }
+        });
+        ui::showMessage(wizard, QStringLiteral("!!!"));
+
+        const QString caption = QStringLiteral("บริการคำนวณ VARO. 91");
+        const QList<std::pair<QString, QString>> titles = {
+            {main.windowTitle(), caption},
+            {about->windowTitle(), QStringLiteral("เกี่ยวกับผู้เขียน")},
+            {wizard->windowTitle(), caption},
+            {messageTitle, caption},
+            {QStringLiteral("ออกใบเสร็จ"), QStringLiteral("ออกใบเสร็จ")}, // the printed return
+        };
+        for (const auto &[title, shown] : titles)
+            QCOMPARE(titleBarText(title), shown);
+        closeWizard(wizard);
     }
 
     void closedWizardsAreReleased()
