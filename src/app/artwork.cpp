@@ -88,17 +88,25 @@ void drawCoins(QPainter &p)
     p.drawText(QRectF(58, 287, 70, 26), Qt::AlignCenter, QStringLiteral("฿"));
 }
 
+// A pixmap of `size` logical pixels at the ratio, painted in logical pixels.
+QPixmap blank(const QSize &size, qreal devicePixelRatio)
+{
+    QPixmap picture((QSizeF(size) * devicePixelRatio).toSize().expandedTo(QSize(1, 1)));
+    picture.setDevicePixelRatio(devicePixelRatio);
+    return picture;
+}
+
 } // namespace
 
-QPixmap mainWindowPicture()
+QPixmap mainWindowPicture(qreal devicePixelRatio)
 {
-    QPixmap picture(400, 400);
+    QPixmap picture = blank(QSize(400, 400), devicePixelRatio);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, 400);
     sky.setColorAt(0, QColor(214, 232, 250));
     sky.setColorAt(1, QColor(120, 165, 215));
-    p.fillRect(picture.rect(), sky);
+    p.fillRect(QRect(0, 0, 400, 400), sky);
 
     p.setPen(QColor(20, 50, 100));
     p.setFont(ui::displayFont(34, true));
@@ -110,15 +118,15 @@ QPixmap mainWindowPicture()
     return picture;
 }
 
-QPixmap aboutPicture(const QSize &size)
+QPixmap aboutPicture(const QSize &size, qreal devicePixelRatio)
 {
-    QPixmap picture(size);
+    QPixmap picture = blank(size, devicePixelRatio);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient band(0, 0, size.width(), size.height());
     band.setColorAt(0, QColor(30, 80, 150));
     band.setColorAt(1, QColor(90, 150, 210));
-    p.fillRect(picture.rect(), band);
+    p.fillRect(QRect(QPoint(0, 0), size), band);
 
     p.setPen(Qt::white);
     p.setFont(ui::dialogFont(16, true));

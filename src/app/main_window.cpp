@@ -5,6 +5,7 @@
 #include "bevel_panel.h"
 #include "fonts.h"
 #include "formsolve.h"
+#include "picture_view.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -40,9 +41,8 @@ TFmain::TFmain(QWidget *aboutBox, QWidget *parent)
     setFont(ui::dialogFont());
     setFixedSize(399, 398);
 
-    Image1 = new QLabel(this);
+    Image1 = new PictureView([](const QSize &, qreal ratio) { return mainWindowPicture(ratio); }, this);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(mainWindowPicture());
     Image1->setGeometry(0, 0, 400, 400);
     Image1->setToolTip(QStringLiteral("บริการคำนวณภาษี VARO. 91"));
 
@@ -75,14 +75,14 @@ TFmain::TFmain(QWidget *aboutBox, QWidget *parent)
         addAction(action);
     }
 
-    buildCounterPanel();
-
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
 void TFmain::buildCounterPanel()
 {
+    if (Panel1)
+        return;
     const QFont thai = ui::displayFont(29, true);
 
     Panel1 = new BevelPanel(this);
@@ -138,6 +138,7 @@ void TFmain::buildCounterPanel()
 
 void TFmain::setCounterShown(bool shown)
 {
+    buildCounterPanel();
     // The panel covers the picture and both buttons; while it is up they cannot
     // be reached with Tab either.
     Panel1->setVisible(shown);
@@ -149,7 +150,9 @@ void TFmain::setCounterShown(bool shown)
 void TFmain::BitBtn2Click()
 {
     // The wizard blocks only this window, so that the about box it opens stays
-    // usable. It is released when it is closed.
+    // usable. It is released when it is closed. The count it adds to is shown
+    // on the counter panel.
+    buildCounterPanel();
     auto *wizard = new TFormsolve(Lcount, m_aboutBox, this);
     wizard->setAttribute(Qt::WA_DeleteOnClose);
     wizard->setWindowModality(Qt::WindowModal);

@@ -20,10 +20,11 @@ Program::Program(QApplication &app)
     ui::installFontSubstitutions();
     ui::installAccessibility();
 
-    // The about box is a window of its own, so that the wizard, which blocks the
-    // main window, does not block it.
+    // The main window first, then the about box, hidden. The box is a window of
+    // its own, so that the wizard, which blocks the main window, does not block it.
+    m_main = std::make_unique<TFmain>();
     m_about = std::make_unique<Tabout>();
-    m_main = std::make_unique<TFmain>(m_about.get());
+    m_main->setAboutBox(m_about.get());
     // Closing the main window ends the program, also while the about box is up.
     app.setQuitOnLastWindowClosed(false);
     QObject::connect(m_main.get(), &TFmain::closed, &app, [] { QApplication::exit(0); });
