@@ -1,8 +1,10 @@
-// Start-up against a bare Qt window: runs the probes in turn (A B C A B C
+// Start-up against bare Qt windows: runs the probes in turn (A B C A B C
 // ...), times each from just before it is spawned to the first idle moment
 // after its window is shown, and prints the medians of time and peak memory,
-// the program's ratios to the bare window and whether they are within the
-// targets. Further probes are printed for reference.
+// the program's ratios to each other probe and whether those to the yardstick
+// (the second probe: a bare window with one line of Thai text, since any
+// window that shows Thai pays for the Thai fonts and word breaking before it
+// does anything of its own) are within the targets.
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -94,7 +96,7 @@ int main(int argc, char *argv[])
 {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 0;
     if (argc < 4 || rounds < 1) {
-        std::fprintf(stderr, "usage: %s ROUNDS PROGRAM_PROBE BARE_WINDOW_PROBE [REFERENCE_PROBE...]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s ROUNDS PROGRAM_PROBE YARDSTICK_PROBE [REFERENCE_PROBE...]\n", argv[0]);
         return 2;
     }
     std::vector<Probe> probes;
@@ -127,14 +129,23 @@ int main(int argc, char *argv[])
         std::printf("  %-22s %6.1f ms  %6.1f .. %6.1f ms  %7.1f ms  %7.1f MiB\n", baseName(probe.path).c_str(),
                     median(probe.ms), *least, *most, median(probe.cpuMs), median(probe.peakMib));
     }
-    const Probe &program = probes[0], &bare = probes[1];
-    const double timeRatio = median(program.ms) / median(bare.ms);
-    const double memoryRatio = median(program.peakMib) / median(bare.peakMib);
-    std::printf("  processor time %.2fx the bare window's (less disturbed by other work on the machine)\n",
-                median(program.cpuMs) / median(bare.cpuMs));
-    std::printf("  time   %.2fx the bare window (target at most %.1fx): %s\n", timeRatio, kTimeTarget,
-                timeRatio <= kTimeTarget ? "met" : "NOT met");
-    std::printf("  memory %.2fx the bare window (target at most %.1fx): %s\n", memoryRatio, kMemoryTarget,
-                memoryRatio <= kMemoryTarget ? "met" : "NOT met");
+    const Probe &program = probes[0], &yardstick = probes[1];
+    for (std::size_t i = 1; i < probes.size(); ++i) {
+        const Probe &other = probes[i];
+        std::printf("  %s against %s: time %.2fx, processor time %.2fx, memory %.2fx\n",
+                    baseName(program.path).c_str(), baseName(other.path).c_str(),
+                    median(program.ms) / median(other.ms), median(program.cpuMs) / median(other.cpuMs),
+                    median(program.peakMib) / median(other.peakMib));
+    }
+    const double timeRatio = median(program.ms) / median(yardstick.ms);
+    const double cpuRatio = median(program.cpuMs) / median(yardstick.cpuMs);
+    const double memoryRatio = median(program.peakMib) / median(yardstick.peakMib);
+    // Processor time is less disturbed by other work on the machine than the
+    // time on the clock; both are held to the target.
+    std::printf("  time   %.2fx, processor time %.2fx %s (target at most %.1fx): %s\n", timeRatio, cpuRatio,
+                baseName(yardstick.path).c_str(), kTimeTarget,
+                timeRatio <= kTimeTarget && cpuRatio <= kTimeTarget ? "met" : "NOT met");
+    std::printf("  memory %.2fx %s (target at most %.1fx): %s\n", memoryRatio, baseName(yardstick.path).c_str(),
+                kMemoryTarget, memoryRatio <= kMemoryTarget ? "met" : "NOT met");
     return 0;
 }

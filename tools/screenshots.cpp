@@ -5,7 +5,6 @@
 #include "fonts.h"
 #include "formsolve.h"
 #include "main_window.h"
-#include "messages.h"
 #include "personal_data_area.h"
 
 #include <QApplication>
@@ -30,7 +29,6 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(ui::messageCaption());
     ui::installFontSubstitutions();
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     folder.mkpath(".");

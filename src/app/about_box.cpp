@@ -4,9 +4,9 @@
 #include "artwork.h"
 #include "fonts.h"
 #include "utf8_text.h"
+#include "picture_view.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 
@@ -27,16 +27,18 @@ Tabout::Tabout(QWidget *parent)
     setWindowTitle(caption());
     setFont(ui::dialogFont());
     // The outer size is 335 x 167 with a single border and a title bar.
-    const QSize client(327, 140);
-    setFixedSize(client);
+    setFixedSize(327, 140);
     move(230, 211);
+}
 
-    Image1 = new QLabel(this);
+void Tabout::buildContents()
+{
+    // The picture fills the box, drawn for its size at the screen's sharpness.
+    Image1 = new PictureView(aboutPicture, this);
     Image1->setObjectName("Image1");
-    Image1->setGeometry(QRect(QPoint(0, 0), client));
-    Image1->setScaledContents(true);
+    Image1->setGeometry(rect());
 
-    BitBtn1 = new QPushButton(QStringLiteral("&Close"), this);
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"), this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(264 - 8, 112 - 4, 67, 25);
     // Enter presses the close button, the only thing the box offers.
@@ -44,15 +46,12 @@ Tabout::Tabout(QWidget *parent)
     connect(BitBtn1, &QPushButton::clicked, this, &Tabout::BitBtn1Click);
 }
 
-void Tabout::showEvent(QShowEvent *event)
+void Tabout::setVisible(bool visible)
 {
-    // The picture and the icon are made when the box is first shown, so that
-    // start-up does not wait for them.
-    if (Image1->pixmap().isNull()) {
-        Image1->setPixmap(aboutPicture(Image1->size()));
-        BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    }
-    QWidget::showEvent(event);
+    // Built before the first showing, so that start-up does not wait for it.
+    if (visible && !BitBtn1)
+        buildContents();
+    QWidget::setVisible(visible);
 }
 
 void Tabout::changeEvent(QEvent *event)

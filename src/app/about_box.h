@@ -1,11 +1,11 @@
-// The about box: the program's picture and a close button. It is created at
-// start-up, shown without being modal and only ever hidden; its picture is
-// drawn when it is first shown.
+// The about box: the program's picture and a close button. The window is
+// created at start-up, shown without being modal and only ever hidden; what it
+// holds is built when it is first shown.
 #pragma once
 
 #include <QWidget>
 
-class QLabel;
+class PictureView;
 class QPushButton;
 
 class Tabout : public QWidget {
@@ -13,14 +13,18 @@ class Tabout : public QWidget {
 public:
     explicit Tabout(QWidget *parent = nullptr);
 
-    QLabel *Image1 = nullptr;
+    // Null until the box is first shown.
+    PictureView *Image1 = nullptr;
     QPushButton *BitBtn1 = nullptr;
 
     void BitBtn1Click();
+    void setVisible(bool visible) override;
 
 protected:
     void changeEvent(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     // Escape closes the box, as it closes any dialog.
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildContents();
 };

@@ -9,12 +9,27 @@
 
 namespace {
 
+// Text larger than the dialog font is the dialog font magnified. The pictures
+// are drawn before the main window is first seen, and a font of another size
+// would cost that first showing as much as all the rest of the picture; the
+// glyphs are drawn from their outlines at the size they are shown, as sharp.
+void drawLargeText(QPainter &p, const QRectF &rect, int flags, const QString &text, qreal magnification)
+{
+    p.save();
+    p.setFont(ui::dialogFont());
+    p.translate(rect.topLeft());
+    p.scale(magnification, magnification);
+    p.drawText(QRectF(QPointF(0, 0), rect.size() / magnification), flags, text);
+    p.restore();
+}
+
+// Shapes are drawn upright: turned ones, and text on them, take several times
+// as long to draw.
 void drawForm(QPainter &p)
 {
-    // A sheet of the return, slightly turned, with its numbered lines.
+    // A sheet of the return with its numbered lines.
     p.save();
-    p.translate(70, 70);
-    p.rotate(-6);
+    p.translate(62, 66);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 60));
     p.drawRoundedRect(QRectF(8, 10, 210, 270), 4, 4);
@@ -26,16 +41,14 @@ void drawForm(QPainter &p)
     p.setPen(Qt::NoPen);
     p.drawRect(QRectF(0, 0, 210, 36));
     p.setPen(Qt::white);
-    QFont title = ui::dialogFont(16, true);
-    p.setFont(title);
-    p.drawText(QRectF(0, 0, 210, 36), Qt::AlignCenter, QStringLiteral("VARO. 91"));
+    drawLargeText(p, QRectF(0, 0, 210, 36), Qt::AlignCenter, QStringLiteral("ภ.ง.ด. 91"), 1.5);
 
-    p.setFont(ui::dialogFont(8));
+    p.setFont(ui::dialogFont());
     p.setBrush(Qt::white);
     for (int row = 0; row < 11; ++row) {
         const qreal y = 52 + row * 19;
         p.setPen(QColor(90, 100, 120));
-        p.drawText(QRectF(10, y - 9, 20, 14), Qt::AlignLeft | Qt::AlignVCenter, QString::number(row + 1) + '.');
+        p.drawText(QRectF(8, y - 9, 22, 16), Qt::AlignLeft | Qt::AlignVCenter, QString::number(row + 1) + '.');
         p.setPen(QPen(QColor(190, 200, 210), 1));
         p.drawLine(QPointF(30, y + 4), QPointF(130, y + 4));
         p.drawRect(QRectF(142, y - 7, 56, 13));
@@ -46,8 +59,7 @@ void drawForm(QPainter &p)
 void drawCalculator(QPainter &p)
 {
     p.save();
-    p.translate(232, 178);
-    p.rotate(8);
+    p.translate(238, 178);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 70));
     p.drawRoundedRect(QRectF(7, 9, 120, 170), 12, 12);
@@ -59,7 +71,7 @@ void drawCalculator(QPainter &p)
     p.setBrush(QColor(200, 226, 190));
     p.drawRoundedRect(QRectF(12, 12, 96, 32), 4, 4);
     p.setPen(QColor(30, 50, 30));
-    p.setFont(ui::dialogFont(14, true));
+    p.setFont(ui::dialogFont());
     p.drawText(QRectF(14, 12, 90, 32), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("60,000.00"));
     const QColor keys[] = {QColor(225, 225, 230), QColor(240, 160, 60)};
     for (int row = 0; row < 4; ++row) {
@@ -79,30 +91,40 @@ void drawCoins(QPainter &p)
         QLinearGradient gold(coin.topLeft(), coin.bottomRight());
         gold.setColorAt(0, QColor(250, 220, 110));
         gold.setColorAt(1, QColor(200, 150, 40));
-        p.setPen(QPen(QColor(150, 110, 30), 1.5));
-        p.setBrush(gold);
+        // The rim is a darker coin beneath: filled, not stroked, it is quicker.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(150, 110, 30));
         p.drawEllipse(coin);
+        p.setBrush(gold);
+        p.drawEllipse(coin.adjusted(1.5, 1.5, -1.5, -1.5));
     }
     p.setPen(QColor(120, 80, 10));
-    p.setFont(ui::dialogFont(14, true));
+    p.setFont(ui::dialogFont());
     p.drawText(QRectF(58, 287, 70, 26), Qt::AlignCenter, QStringLiteral("฿"));
+}
+
+// A pixmap of `size` logical pixels at the ratio, painted in logical pixels.
+QPixmap blank(const QSize &size, qreal devicePixelRatio)
+{
+    QPixmap picture((QSizeF(size) * devicePixelRatio).toSize().expandedTo(QSize(1, 1)));
+    picture.setDevicePixelRatio(devicePixelRatio);
+    return picture;
 }
 
 } // namespace
 
-QPixmap mainWindowPicture()
+QPixmap mainWindowPicture(qreal devicePixelRatio)
 {
-    QPixmap picture(400, 400);
+    QPixmap picture = blank(QSize(400, 400), devicePixelRatio);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, 400);
     sky.setColorAt(0, QColor(214, 232, 250));
     sky.setColorAt(1, QColor(120, 165, 215));
-    p.fillRect(picture.rect(), sky);
+    p.fillRect(QRect(0, 0, 400, 400), sky);
 
     p.setPen(QColor(20, 50, 100));
-    p.setFont(ui::displayFont(34, true));
-    p.drawText(QRect(0, 8, 400, 44), Qt::AlignCenter, QStringLiteral("บริการคำนวณภาษีเงินได้"));
+    drawLargeText(p, QRectF(0, 8, 400, 44), Qt::AlignCenter, QStringLiteral("บริการคำนวณภาษีเงินได้"), 1.75);
 
     drawForm(p);
     drawCalculator(p);
@@ -110,15 +132,15 @@ QPixmap mainWindowPicture()
     return picture;
 }
 
-QPixmap aboutPicture(const QSize &size)
+QPixmap aboutPicture(const QSize &size, qreal devicePixelRatio)
 {
-    QPixmap picture(size);
+    QPixmap picture = blank(size, devicePixelRatio);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient band(0, 0, size.width(), size.height());
     band.setColorAt(0, QColor(30, 80, 150));
     band.setColorAt(1, QColor(90, 150, 210));
-    p.fillRect(picture.rect(), band);
+    p.fillRect(QRect(QPoint(0, 0), size), band);
 
     p.setPen(Qt::white);
     p.setFont(ui::dialogFont(16, true));

@@ -3,8 +3,9 @@
 
 #include <QPixmap>
 
-// The 400 x 400 picture of the main window: a tax form with a calculator.
-QPixmap mainWindowPicture();
+// The 400 x 400 picture of the main window: a tax form with a calculator,
+// drawn at the given device pixel ratio (a 2 gives 800 x 800 pixels).
+QPixmap mainWindowPicture(qreal devicePixelRatio = 1);
 
-// The about box's picture, drawn for the given size.
-QPixmap aboutPicture(const QSize &size);
+// The about box's picture, drawn for the given size and device pixel ratio.
+QPixmap aboutPicture(const QSize &size, qreal devicePixelRatio = 1);

@@ -7,6 +7,7 @@
 #include "formsolve.h"
 #include "language.h"
 #include "utf8_text.h"
+#include "picture_view.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -41,9 +42,8 @@ TFmain::TFmain(QWidget *aboutBox, QWidget *parent)
     setFont(ui::dialogFont());
     setFixedSize(399, 398);
 
-    Image1 = new QLabel(this);
+    Image1 = new PictureView([](const QSize &, qreal ratio) { return mainWindowPicture(ratio); }, this);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(mainWindowPicture());
     Image1->setGeometry(0, 0, 400, 400);
 
     BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QString(), this);
@@ -77,7 +77,6 @@ TFmain::TFmain(QWidget *aboutBox, QWidget *parent)
         addAction(action);
     }
 
-    buildCounterPanel();
     showTexts();
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -86,6 +85,8 @@ TFmain::TFmain(QWidget *aboutBox, QWidget *parent)
 
 void TFmain::buildCounterPanel()
 {
+    if (Panel1)
+        return;
     const QFont thai = ui::displayFont(29, true);
 
     Panel1 = new BevelPanel(this);
@@ -136,6 +137,7 @@ void TFmain::buildCounterPanel()
         connect(panel, &BevelPanel::clicked, this, &TFmain::Panel1Click);
 
     Panel1->hide();
+    showCounterTexts();
 }
 
 void TFmain::showTexts()
@@ -152,6 +154,12 @@ void TFmain::showTexts()
     N3->setText(ui::language() == ui::Language::english ? QStringLiteral("ภาษาไทย") : QStringLiteral("English"));
     N3->setChecked(ui::language() == ui::Language::english);
     N2->setText(ui::text("ปิดโปรแกรม"));
+    if (Panel1)
+        showCounterTexts();
+}
+
+void TFmain::showCounterTexts()
+{
     Label1->setText(ui::text("จำนวนผู้เข้ารับบริการคำนวณภาษี"));
     Panel3->setCaption(ui::text("    ปัจจุบัน :"), Qt::AlignLeft | Qt::AlignVCenter);
     Label2->setText(ui::text("คน"));
@@ -162,6 +170,7 @@ void TFmain::showTexts()
 
 void TFmain::setCounterShown(bool shown)
 {
+    buildCounterPanel();
     // The panel covers the picture and both buttons; while it is up they cannot
     // be reached with Tab either.
     Panel1->setVisible(shown);
@@ -173,7 +182,9 @@ void TFmain::setCounterShown(bool shown)
 void TFmain::BitBtn2Click()
 {
     // The wizard blocks only this window, so that the about box it opens stays
-    // usable. It is released when it is closed.
+    // usable. It is released when it is closed. The count it adds to is shown
+    // on the counter panel.
+    buildCounterPanel();
     auto *wizard = new TFormsolve(Lcount, m_aboutBox, this);
     wizard->setAttribute(Qt::WA_DeleteOnClose);
     wizard->setWindowModality(Qt::WindowModal);

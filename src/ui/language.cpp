@@ -54,8 +54,6 @@ void setLanguage(Language chosen)
     QCoreApplication::installTranslator(inEnglish ? &english : &thaiDialogs);
     // In Thai the model writes its texts as they stand, without a look-up.
     model::setTranslation(inEnglish ? modelInEnglish : nullptr);
-    // The desktop shows the program's name beside the windows' captions.
-    QGuiApplication::setApplicationDisplayName(messageCaption());
 }
 
 } // namespace ui

@@ -8,6 +8,9 @@
 #include "language.h"
 #include "live_windows.h"
 #include "main_window.h"
+#include "messages.h"
+#include "picture_view.h"
+#include "program.h"
 #include "shown_texts.h"
 #include "window_driver.h"
 
@@ -15,10 +18,13 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -51,6 +57,21 @@ long residentKb()
     return fields.size() > 1 ? fields[1].toLong() * 4 : -1;
 }
 
+// What a title bar under X11 shows for a window's title: the window systems
+// append the application's display name unless it was never set or the title
+// already ends with it. An unset display name follows the application name.
+QString titleBarText(const QString &title)
+{
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(name + QStringLiteral("-probe"));
+    const QString display = QGuiApplication::applicationDisplayName();
+    const bool displayNameSet = display != QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(name);
+    if (!displayNameSet || title.endsWith(display))
+        return title;
+    return title + QStringLiteral(" \u2014 ") + display;
+}
+
 constexpr bool kSanitized =
 #if defined(__SANITIZE_ADDRESS__)
     true;
@@ -70,9 +91,12 @@ private slots:
     {
         TFmain main;
         QVERIFY(drive::showAndActivate(&main));
-        QVERIFY(!main.Panel1->isVisible());
+        QVERIFY2(!main.Panel1, "the counter panel is built when it is first needed");
         QTest::keyClick(&main, Qt::Key_F9);
         QVERIFY(main.Panel1->isVisible());
+        for (const char *name : {"Panel1", "Panel2", "Panel3", "Panel4", "Label1", "Label2", "Label3", "Label4",
+                                 "Lcount", "Button1"})
+            QVERIFY2(main.findChild<QWidget *>(name), name);
         QCOMPARE(main.Lcount->text(), QString("0"));
         QCOMPARE(drive::focus(), main.Button1);
         QVERIFY2(!main.BitBtn2->isEnabled(), "the covered buttons cannot be reached");
@@ -212,24 +236,88 @@ private slots:
         QTRY_VERIFY(!about.isVisible());
     }
 
-    // Start-up does not wait for the about box's picture: it is drawn when the
-    // box is first shown, and the box then shows the same picture and icon.
-    void theAboutBoxIsDrawnWhenFirstShown()
+    // Start-up does not wait for the about box's contents: they are built when
+    // the box is first shown, and the box then keeps its picture.
+    void theAboutBoxIsBuiltWhenFirstShown()
     {
         Tabout about;
-        QVERIFY(about.Image1->pixmap().isNull());
-        QVERIFY(about.BitBtn1->icon().isNull());
+        QVERIFY(!about.Image1);
+        QVERIFY(!about.BitBtn1);
 
         QVERIFY(drive::showAndActivate(&about));
-        const QPixmap shown = about.Image1->pixmap();
-        QCOMPARE(shown.size(), QSize(327, 140));
+        QCOMPARE(about.findChild<QWidget *>("Image1"), about.Image1);
+        QCOMPARE(about.findChild<QWidget *>("BitBtn1"), about.BitBtn1);
+        QTRY_VERIFY(!about.Image1->picture().isNull());
+        const QPixmap shown = about.Image1->picture();
         QCOMPARE(shown.toImage(), aboutPicture(QSize(327, 140)).toImage());
         const QIcon close = about.style()->standardIcon(QStyle::SP_DialogCloseButton);
         QCOMPARE(about.BitBtn1->icon().pixmap(16).toImage(), close.pixmap(16).toImage());
 
         about.BitBtn1Click();
         QVERIFY(drive::showAndActivate(&about));
-        QCOMPARE(about.Image1->pixmap().cacheKey(), shown.cacheKey());
+        about.Image1->repaint();
+        QCOMPARE(about.Image1->picture().cacheKey(), shown.cacheKey());
+    }
+
+    // Both pictures are drawn for the device pixel ratio of the screen their
+    // window is on (as many pixels as the widgets around them have), and anew
+    // when the window moves to a screen with another ratio. Run on three
+    // screens of 100 %, 150 % and 200 % as well (screens.json).
+    void thePicturesAreDrawnAtTheScreensRatio()
+    {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        if (qEnvironmentVariable("QT_QPA_PLATFORM").contains("screens.json"))
+            QCOMPARE(screens.size(), 3);
+        Tabout about;
+        TFmain main(&about);
+        main.show();
+        about.show();
+        for (QScreen *screen : screens) {
+            const qreal ratio = screen->devicePixelRatio();
+            for (QWidget *window : std::initializer_list<QWidget *>{&main, &about})
+                window->move(screen->geometry().topLeft() + QPoint(40, 40));
+            QTRY_COMPARE(main.devicePixelRatioF(), ratio);
+            QTRY_COMPARE(main.Image1->picture().size(), QSize(400, 400) * ratio);
+            QCOMPARE(main.Image1->picture().devicePixelRatio(), ratio);
+            QCOMPARE(main.Image1->picture().toImage(), mainWindowPicture(ratio).toImage());
+            QTRY_COMPARE(about.Image1->picture().size(), (QSizeF(327, 140) * ratio).toSize());
+            QCOMPARE(about.Image1->picture().devicePixelRatio(), ratio);
+        }
+    }
+
+    // Every window's title bar shows its caption alone, as the program sets
+    // itself up at start-up.
+    void theTitleBarsShowTheCaptionsExactly()
+    {
+        const Program program(*qApp);
+        TFmain &main = program.mainWindow();
+        QWidget *about = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            about = window->objectName() == "about" ? window : about;
+        QVERIFY(about);
+        TFormsolve *wizard = openWizard(main);
+        QVERIFY(wizard);
+        QString messageTitle;
+        QTimer::singleShot(0, [&messageTitle] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (box) {
+                messageTitle = box->windowTitle();
+                box->accept();
+            }
+        });
+        ui::showMessage(wizard, QStringLiteral("!!!"));
+
+        const QString caption = QStringLiteral("บริการคำนวณ VARO. 91");
+        const QList<std::pair<QString, QString>> titles = {
+            {main.windowTitle(), caption},
+            {about->windowTitle(), QStringLiteral("เกี่ยวกับผู้เขียน")},
+            {wizard->windowTitle(), caption},
+            {messageTitle, caption},
+            {QStringLiteral("ออกใบเสร็จ"), QStringLiteral("ออกใบเสร็จ")}, // the printed return
+        };
+        for (const auto &[title, shown] : titles)
+            QCOMPARE(titleBarText(title), shown);
+        closeWizard(wizard);
     }
 
     void closedWizardsAreReleased()

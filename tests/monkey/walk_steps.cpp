@@ -103,7 +103,7 @@ MonkeyWalk::Action MonkeyWalk::forwardAction()
 {
     TFormsolve *w = wizard();
     if (!w) {
-        if (m_main->Panel1->isVisible())
+        if (m_main->Panel1 && m_main->Panel1->isVisible())
             return {QStringLiteral("forward: back from the counter"), [this] { click(m_main->Button1); }};
         return {QStringLiteral("forward: start"), [this] { click(m_main->BitBtn2); }};
     }
