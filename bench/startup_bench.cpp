@@ -2,9 +2,10 @@
 // ...), times each from just before it is spawned to the first idle moment
 // after its window is shown, and prints the medians of time and peak memory,
 // the program's ratios to each other probe and whether those to the yardstick
-// (the second probe: a bare window with one line of Thai text, since any
-// window that shows Thai pays for the Thai fonts and word breaking before it
-// does anything of its own) are within the targets.
+// (the second probe: a bare window with the main window's Thai title, label
+// and two buttons with their glyphs, since any window that shows Thai pays
+// for the Thai fonts and word breaking before it does anything of its own)
+// are within the targets.
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -3,6 +3,7 @@
 
 #include "artwork.h"
 #include "fonts.h"
+#include "sheet_controls.h"
 #include "utf8_text.h"
 #include "picture_view.h"
 
@@ -38,7 +39,7 @@ void Tabout::buildContents()
     Image1->setObjectName("Image1");
     Image1->setGeometry(rect());
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"), this);
+    BitBtn1 = new QPushButton(ui::glyph(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"), this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(264 - 8, 112 - 4, 67, 25);
     // Enter presses the close button, the only thing the box offers.

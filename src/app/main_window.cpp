@@ -4,6 +4,7 @@
 #include "artwork.h"
 #include "bevel_panel.h"
 #include "fonts.h"
+#include "sheet_controls.h"
 #include "formsolve.h"
 #include "language.h"
 #include "utf8_text.h"
@@ -46,13 +47,13 @@ TFmain::TFmain(QWidget *aboutBox, QWidget *parent)
     Image1->setObjectName("Image1");
     Image1->setGeometry(0, 0, 400, 400);
 
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QString(), this);
+    BitBtn2 = new QPushButton(ui::glyph(QStyle::SP_DialogOkButton), QString(), this);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setGeometry(32, 360, 121, 25);
     BitBtn2->setDefault(true);
     connect(BitBtn2, &QPushButton::clicked, this, &TFmain::BitBtn2Click);
 
-    exitbutton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QString(), this);
+    exitbutton = new QPushButton(ui::glyph(QStyle::SP_DialogCloseButton), QString(), this);
     exitbutton->setObjectName("exitbutton");
     exitbutton->setGeometry(248, 360, 121, 25);
     exitbutton->setAutoDefault(true);

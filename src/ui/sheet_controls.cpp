@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,14 +64,43 @@ QPushButton *placeButton(QWidget *parent, const char *name, const QString &text,
     return button;
 }
 
+namespace {
+
+// The common style's own pictures of the OK and close glyphs, at the sizes a
+// button draws them (16 px, and 32 px at twice the density). The style reads
+// them at every size it has, up to 128 px, which the program's start-up would
+// wait for. With an icon theme the style draws the theme's; so does this.
+QIcon commonGlyph(QStyle::StandardPixmap kind)
+{
+    const char *name = kind == QStyle::SP_DialogOkButton ? "ok"
+                       : kind == QStyle::SP_DialogCloseButton ? "close"
+                                                               : nullptr;
+    if (!name || !QIcon::themeName().isEmpty())
+        return {};
+    QIcon icon;
+    for (const int size : {16, 32}) {
+        const QString file = QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-%1-%2.png")
+                                 .arg(QLatin1String(name))
+                                 .arg(size);
+        if (!QFile::exists(file))
+            return {};
+        icon.addFile(file, QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace
+
 QIcon glyph(QStyle::StandardPixmap kind)
 {
     // Never freed: the icons live as long as the program and must not outlast
     // the application object in static destruction.
     static auto *icons = new QHash<int, QIcon>;
     auto found = icons->find(kind);
-    if (found == icons->end())
-        found = icons->insert(kind, QApplication::style()->standardIcon(kind));
+    if (found == icons->end()) {
+        QIcon icon = commonGlyph(kind);
+        found = icons->insert(kind, icon.isNull() ? QApplication::style()->standardIcon(kind) : icon);
+    }
     return *found;
 }
 

@@ -11,6 +11,7 @@
 #include "messages.h"
 #include "picture_view.h"
 #include "program.h"
+#include "sheet_controls.h"
 #include "shown_texts.h"
 #include "window_driver.h"
 
@@ -287,6 +288,17 @@ private slots:
 
     // Every window's title bar shows its caption alone, as the program sets
     // itself up at start-up.
+    // The buttons' glyphs are read only at the sizes buttons draw them; they
+    // are the style's own pictures.
+    void theButtonsGlyphsAreTheStylesOwn()
+    {
+        for (const QStyle::StandardPixmap kind : {QStyle::SP_DialogOkButton, QStyle::SP_DialogCloseButton}) {
+            const QIcon styles = QApplication::style()->standardIcon(kind);
+            for (const int size : {16, 32})
+                QCOMPARE(ui::glyph(kind).pixmap(size).toImage(), styles.pixmap(size).toImage());
+        }
+    }
+
     void theTitleBarsShowTheCaptionsExactly()
     {
         const Program program(*qApp);
