@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <algorithm>
 #include <QFontMetrics>
+#include <QEvent>
 #include <QLabel>
 #include <QVariant>
 
@@ -64,6 +65,29 @@ void fitAmount(QLabel *label)
     }
     if (label->font() != font)
         label->setFont(font);
+}
+
+namespace {
+
+// Refits an amount label just before it paints; setting the font it already
+// has changes nothing, so a paint never asks for another one twice.
+class AmountFitter : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            fitAmount(static_cast<QLabel *>(watched));
+        return false;
+    }
+};
+
+} // namespace
+
+void keepAmountFitted(QLabel *label)
+{
+    static AmountFitter *const fitter = new AmountFitter; // shared by every label, for the whole run
+    label->installEventFilter(fitter);
+    fitAmount(label);
 }
 
 void narrowToFit(QLabel *label)

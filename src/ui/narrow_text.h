@@ -16,6 +16,10 @@ void narrowToFit(QLabel *label);
 // a shorter text gets the label's own font back.
 void fitAmount(QLabel *label);
 
+// Fits the label's amount again whenever it is painted, so that a text set by
+// any code shows whole too.
+void keepAmountFitted(QLabel *label);
+
 // The same for a button: the text fits beside a radio button's or check box's
 // indicator, or within a push button's margins, with `padding` pixels to spare.
 void narrowToFit(QAbstractButton *button, int padding = 0);

@@ -25,6 +25,8 @@ void ReturnView::adopt(const QWidget &window)
         const QString objectName = QString::fromLatin1(name.data(), qsizetype(name.size()));
         m_shown[i] = window.findChild<QWidget *>(objectName);
         m_lineNames[i] = lineName(objectName);
+        if (auto *label = qobject_cast<QLabel *>(m_shown[i]); label && isAmount(model::Shown(i)))
+            ui::keepAmountFitted(label);
     }
     for (std::size_t i = 0; i < model::kFieldCount; ++i) {
         const std::string_view name = model::nameOf(model::Field(i));

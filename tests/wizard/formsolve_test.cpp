@@ -291,6 +291,13 @@ private slots:
         for (const auto &[label, pixels] : labels)
             QVERIFY2(label->font().pixelSize() == pixels && label->font().stretch() == QFont().stretch(),
                      qPrintable(label->objectName()));
+        // A text set by other code shows whole once the label is painted.
+        for (const auto &[label, pixels] : labels) {
+            label->setText(amount);
+            label->grab();
+            QRect ink;
+            QVERIFY2(sheet::inkOf(label, ink), qPrintable(label->objectName() + " cuts " + label->text()));
+        }
     }
 
     // A window as large as the sheet shows it as it is; a smaller one (a small
