@@ -2,11 +2,12 @@
 #include "narrow_text.h"
 
 #include <QAbstractButton>
-#include <algorithm>
-#include <QFontMetrics>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -15,18 +16,26 @@ namespace {
 // Narrower than this, Thai letters become hard to tell apart.
 constexpr int kNarrowestStretch = 75;
 
-void narrow(QWidget *control, const QString &text, int room)
+// The font narrowed sideways just enough for the text to fit the room, but
+// no narrower than Thai stays legible; the font itself where it fits.
+QFont narrowed(QFont font, const QString &text, int room)
 {
-    QFont font = control->font();
     const int natural = QFontMetrics(font).horizontalAdvance(text);
     if (natural <= room || room <= 0)
-        return;
-    for (int stretch = 100 * room / natural; stretch >= kNarrowestStretch; --stretch) {
+        return font;
+    for (int stretch = std::max(kNarrowestStretch, 100 * room / natural); stretch >= kNarrowestStretch; --stretch) {
         font.setStretch(stretch);
         if (QFontMetrics(font).horizontalAdvance(text) <= room)
             break;
     }
-    control->setFont(font);
+    return font;
+}
+
+void narrow(QWidget *control, const QString &text, int room)
+{
+    const QFont font = narrowed(control->font(), text, room);
+    if (font != control->font())
+        control->setFont(font);
 }
 
 } // namespace
@@ -40,28 +49,18 @@ void fitAmount(QLabel *label)
         own = label->font();
         label->setProperty(kOwnFont, own);
     }
-    QFont font = own.value<QFont>();
     // The blanks that pad an amount to its column are not seen.
     const QString shown = label->text().trimmed();
     const int room = label->contentsRect().width();
-    int natural = QFontMetrics(font).horizontalAdvance(shown);
-    if (natural > room && room > 0) {
-        for (int stretch = std::max(kNarrowestStretch, 100 * room / natural); stretch >= kNarrowestStretch; --stretch) {
-            font.setStretch(stretch);
-            natural = QFontMetrics(font).horizontalAdvance(shown);
-            if (natural <= room)
-                break;
-        }
-        // Still too long at the narrowest: the whole amount, in smaller figures.
-        while (natural > room) {
-            if (font.pixelSize() > 1)
-                font.setPixelSize(font.pixelSize() - 1);
-            else if (font.pixelSize() <= 0 && font.pointSizeF() > 1.5)
-                font.setPointSizeF(font.pointSizeF() - 0.5);
-            else
-                break;
-            natural = QFontMetrics(font).horizontalAdvance(shown);
-        }
+    QFont font = narrowed(own.value<QFont>(), shown, room);
+    // Still too long at the narrowest: the whole amount, in smaller figures.
+    while (room > 0 && QFontMetrics(font).horizontalAdvance(shown) > room) {
+        if (font.pixelSize() > 1)
+            font.setPixelSize(font.pixelSize() - 1);
+        else if (font.pixelSize() <= 0 && font.pointSizeF() > 1.5)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        else
+            break;
     }
     if (label->font() != font)
         label->setFont(font);
